@@ -1,0 +1,72 @@
+// Bounded composition of terminated GBK texts.
+#include "calendar/text_buffer.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace luna {
+
+std::size_t CharBoundaryPrefix(const char* text, std::size_t byteCount) {
+    std::size_t i = 0;
+    while (i < byteCount) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t width = (c >= 0x81 && c != 0xFF) ? 2 : 1;
+        if (i + width > byteCount) {
+            break;
+        }
+        i += width;
+    }
+    return i;
+}
+
+TextBuffer::TextBuffer(char* out, std::size_t capacity) : out_(out), capacity_(capacity) {
+    if (capacity_ > 0) {
+        out_[0] = '\0';
+    }
+}
+
+void TextBuffer::AppendBytes(const char* text, std::size_t byteCount) {
+    if (text == nullptr) {
+        return;
+    }
+    std::size_t size = 0;
+    while (size < byteCount && text[size] != '\0') {
+        ++size;
+    }
+    const std::size_t room = Remaining();
+    if (size > room) {
+        size = CharBoundaryPrefix(text, room);
+        truncated_ = true;
+    }
+    if (capacity_ == 0) {
+        return;
+    }
+    std::memcpy(out_ + length_, text, size);
+    length_ += size;
+    out_[length_] = '\0';
+}
+
+void TextBuffer::Append(const char* text) {
+    AppendBytes(text, static_cast<std::size_t>(-1));
+}
+
+void TextBuffer::AppendFormat(const char* format, ...) {
+    // Every formatted piece of the calendar texts is short; a longer one is cut.
+    char piece[256];
+    va_list args;
+    va_start(args, format);
+    const int written = std::vsnprintf(piece, sizeof piece, format, args);
+    va_end(args);
+    if (written < 0) {
+        return;
+    }
+    std::size_t size = static_cast<std::size_t>(written);
+    if (size >= sizeof piece) {
+        size = CharBoundaryPrefix(piece, sizeof piece - 1);
+        truncated_ = true;
+    }
+    AppendBytes(piece, size);
+}
+
+} // namespace luna
