@@ -1,0 +1,82 @@
+// Where the settings live in the registry: key paths and value names, spelled exactly as
+// they are stored (letter case and the historic spellings included).
+#pragma once
+
+#include <cstdint>
+
+namespace luna {
+
+// Keys under HKEY_CURRENT_USER, except kRunKey which lies under HKEY_LOCAL_MACHINE.
+namespace regkey {
+constexpr char Clock[] = "software\\wendrix\\clock";
+constexpr char Reminder[] = "software\\wendrix\\clock\\reminder";
+constexpr char Display[] = "software\\wendrix\\clock\\Display";
+constexpr char Calender[] = "software\\wendrix\\clock\\calender";
+constexpr char Run[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Used only when the settings are cleared: the parent of the clock key, its own parent,
+// and the subkeys deleted below them, in the order of deletion.
+constexpr char Software[] = "software";
+constexpr char Wendrix[] = "software\\wendrix";
+constexpr char WendrixName[] = "wendrix";
+constexpr char ClockCalenderSub[] = "clock\\calender";
+constexpr char ClockDisplaySub[] = "clock\\Display";
+constexpr char ClockReminderSub[] = "clock\\reminder";
+constexpr char ClockSub[] = "clock";
+} // namespace regkey
+
+// Value names. The font group (FontName .. UnderLine) exists under the clock, reminder and
+// calender keys; FontColor under clock and calender.
+namespace regvalue {
+constexpr char FontName[] = "FontName";
+constexpr char FontSize[] = "FontSize";
+constexpr char FontWeight[] = "FontWeight";
+constexpr char Charset[] = "Charset";
+constexpr char Italic[] = "Italic";
+constexpr char Bolt[] = "Bolt";
+constexpr char UnderLine[] = "UnderLine";
+constexpr char FontColor[] = "FontColor";
+
+constexpr char AutoStart[] = "AutoStart";
+constexpr char BackImage[] = "BackImage";
+
+constexpr char DisPlayYear[] = "DisPlayYear";
+constexpr char DisPlayMonth[] = "DisPlayMonth";
+constexpr char DisPlayDate[] = "DisPlayDate";
+constexpr char DisPlayTime12[] = "DisPlayTime12";
+constexpr char DisPlaySecond[] = "DisPlaySecond";
+constexpr char DisPlayStyle[] = "DisPlayStyle";
+constexpr char DaySparator[] = "DaySparator";
+constexpr char DateSeparator[] = "DateSeparator";
+constexpr char TimeSparator[] = "TimeSparator";
+constexpr char MerryCheckSolar[] = "MerryCheckSolar";
+constexpr char MerryCheckLunch[] = "MerryCheckLunch";
+constexpr char MerryCheckJieQi[] = "MerryCheckJieQi";
+constexpr char MerryCheckSelfSolar[] = "MerryCheckSelfSolar";
+constexpr char MerryCheckSelfLunch[] = "MerryCheckSelfLunch";
+constexpr char DeskTopStyle[] = "DeskTopStyle";
+constexpr char DeskTopBackColor[] = "DeskTopBackColor";
+constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
+constexpr char ReminderExact[] = "ReminderExact";
+constexpr char ReminderBkColor[] = "ReminderBkColor";
+
+// Under the Run key of HKEY_LOCAL_MACHINE: the executable's path while autostart is on.
+constexpr char DeskTop[] = "DeskTop";
+} // namespace regvalue
+
+// Registry value types, numbered as Windows numbers them.
+constexpr std::uint32_t kRegNone = 0;
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+
+// Buffer sizes the readers use: a path (BackImage and every file path built from it),
+// the data read for FontName.
+constexpr std::uint32_t kPathCapacity = 260;
+constexpr std::uint32_t kFontNameReadCapacity = 80;
+
+// The default background picture, relative to the executable's folder.
+constexpr char kDefaultBackImageName[] = "res\\back.bmp";
+
+} // namespace luna
