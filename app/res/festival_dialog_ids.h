@@ -1,0 +1,16 @@
+// Dialog template and control ids of the festival definition dialog.
+#pragma once
+
+#define DLG_FESTIVAL 155
+
+#define IDC_FESTIVAL_SOLAR_LIST 1111
+#define IDC_FESTIVAL_LUNAR_LIST 1116
+#define IDC_FESTIVAL_TEXT 1118
+#define IDC_FESTIVAL_MONTH 1119
+#define IDC_FESTIVAL_DAY 1120
+#define IDC_FESTIVAL_LUNAR_CHECK 1093
+#define IDC_FESTIVAL_SOLAR_CHECK 1092
+#define IDC_FESTIVAL_SAVE 1069
+#define IDC_FESTIVAL_DELETE 1068
+#define IDC_FESTIVAL_ADD 1112
+#define IDC_FESTIVAL_EXIT 1115

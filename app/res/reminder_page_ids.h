@@ -1,0 +1,15 @@
+// Dialog template and control ids of the reminder page.
+#pragma once
+
+#define DLG_REMINDER_PAGE 140
+
+#define IDC_REMINDER_ADD 1060
+#define IDC_REMINDER_TEXT 1061
+#define IDC_REMINDER_LIST 1062
+#define IDC_REMINDER_MONTH 1064
+#define IDC_REMINDER_DAY 1065
+#define IDC_REMINDER_HOUR 1066
+#define IDC_REMINDER_MINUTE 1067
+#define IDC_REMINDER_DELETE 1068
+#define IDC_REMINDER_SAVE 1069
+#define IDC_REMINDER_FONT 1004
