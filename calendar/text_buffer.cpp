@@ -27,7 +27,9 @@ TextBuffer::TextBuffer(char* out, std::size_t capacity) : out_(out), capacity_(c
 }
 
 void TextBuffer::AppendBytes(const char* text, std::size_t byteCount) {
-    if (text == nullptr) {
+    // Once something did not fit, nothing more goes in: the result stays a prefix of
+    // the whole text.
+    if (text == nullptr || truncated_) {
         return;
     }
     std::size_t size = 0;
@@ -58,7 +60,7 @@ void TextBuffer::AppendFormat(const char* format, ...) {
     va_start(args, format);
     const int written = std::vsnprintf(piece, sizeof piece, format, args);
     va_end(args);
-    if (written < 0) {
+    if (written < 0 || truncated_) {
         return;
     }
     std::size_t size = static_cast<std::size_t>(written);

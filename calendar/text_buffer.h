@@ -1,5 +1,6 @@
-// A bounded, always terminated GBK text under composition. Appends that do not fit are
-// cut at a character boundary; nothing is ever written past the capacity.
+// A bounded, always terminated GBK text under composition. An append that does not fit
+// is cut at a character boundary and ends the text: later appends add nothing, so the
+// result is always a prefix of the whole text. Nothing is written past the capacity.
 #pragma once
 
 #include <cstddef>
