@@ -1,13 +1,124 @@
-// The desktop icon list view's window procedure while the library is attached.
-#include "hook/desktop_surfaces.h"
+// The desktop icon list view's window procedure while the library is attached: it shows
+// the composed picture as its background, takes the control application's fonts and
+// settings, runs the one-second tick and restores the list view on UM_EXIT.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "hook/background_build.h"
 #include "hook/debug_log.h"
+#include "hook/desktop_state.h"
+#include "hook/desktop_surfaces.h"
+#include "hook/logic/copy_data_action.h"
+#include "hook/logic/tick_plan.h"
+#include "hook/overlay.h"
+#include "hook/reminders.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_procs.h"
 #include "shared/messages.h"
 
 namespace {
 
-// Puts the list view's own procedure back and frees what the first-time work made.
+LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(luna::SharedState().m_ViewOldProc, window, message, wParam, lParam);
+}
+
+// Icon labels and the list's own background stay transparent over the picture.
+LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
+    HWND view = luna::SharedState().m_hViewWnd;
+    SendMessageA(view, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    SendMessageA(view, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    return PassOn(window, WM_PAINT, wParam, lParam);
+}
+
+LRESULT OnEraseBackground(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (!luna::SurfacesReady()) {
+        return PassOn(window, WM_ERASEBKGND, wParam, lParam);
+    }
+    luna::CopyPicture(reinterpret_cast<HDC>(wParam));
+    return 1;
+}
+
+void ApplySettings(const void* record, bool redraw, const luna::LocalTime& now) {
+    std::memcpy(&luna::m_Settings, record, sizeof luna::m_Settings);
+    if (!redraw) {
+        return;
+    }
+    if (GetTextColor(luna::m_CalendarSurface.dc) != luna::m_Settings.calendarColor) {
+        SetTextColor(luna::m_CalendarSurface.dc, luna::m_Settings.calendarColor);
+    }
+    if (GetTextColor(luna::m_DeskSurface.dc) != luna::m_Settings.clockColor) {
+        SetTextColor(luna::m_DeskSurface.dc, luna::m_Settings.clockColor);
+    }
+    luna::DrawClockText();
+    luna::DrawCalendarText(now);
+    luna::ResetDateKey(luna::m_LastDate);
+    luna::RefreshMonthGrid(now, 1);
+}
+
+LRESULT OnCopyData(LPARAM lParam) {
+    const luna::LocalTime now = luna::CurrentLocalTime();
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data == nullptr) {
+        return 1;
+    }
+    const luna::CopyDataAction action =
+        luna::DecideCopyData(data->dwData, data->cbData, data->lpData != nullptr);
+    const auto* font = static_cast<const LOGFONTA*>(data->lpData);
+    switch (action) {
+    case luna::CopyDataAction::kCalendarFont:
+        if (luna::AdoptOverlayFont(luna::m_CalendarSurface.dc, luna::m_CalendarFont, *font)) {
+            luna::ResetDateKey(luna::m_LastDate);
+            luna::RefreshMonthGrid(now, 1);
+        }
+        break;
+    case luna::CopyDataAction::kClockFont:
+        if (luna::AdoptOverlayFont(luna::m_DeskSurface.dc, luna::m_ClockFont, *font)) {
+            luna::DrawClockText();
+            luna::DrawCalendarText(now);
+        }
+        break;
+    case luna::CopyDataAction::kReminderFont:
+        if (luna::AdoptOverlayFont(luna::m_ReminderSurface.dc, luna::m_ReminderFont, *font)) {
+            luna::DrawReminderPanel();
+        }
+        break;
+    case luna::CopyDataAction::kSettings:
+        ApplySettings(data->lpData, true, now);
+        break;
+    case luna::CopyDataAction::kSettingsQuiet:
+        ApplySettings(data->lpData, false, now);
+        break;
+    case luna::CopyDataAction::kIgnore:
+        break;
+    }
+    return 1;
+}
+
+LRESULT OnTick() {
+    const luna::LocalTime now = luna::CurrentLocalTime();
+    const luna::TickPlan plan =
+        luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate);
+    if (plan.drawClock) {
+        luna::DrawClockText();
+        if (plan.drawCalendarText) {
+            luna::DrawCalendarText(now);
+        }
+    }
+    if (plan.dateChanged) {
+        luna::DrawClockText();
+        luna::DrawCalendarText(now);
+        luna::RefreshMonthGrid(now, 1);
+    }
+    if (plan.checkReminders) {
+        luna::CheckReminders(now);
+    }
+    return 0;
+}
+
+// Puts the list view's own procedure back and frees everything the attachment made.
 // Does nothing unless the window still exists and was subclassed.
 LRESULT DetachView(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
@@ -19,7 +130,13 @@ LRESULT DetachView(HWND window) {
                          luna::HandleBits(state.m_ViewOldProc));
     luna::WriteDebugLog("结束视图勾连");
     KillTimer(state.m_hViewWnd, luna::kViewTimerId);
+    luna::FreeReminderCopies();
     luna::ReleaseSurfaces();
+    luna::ReleaseOverlayFonts();
+    if (luna::m_hClockMenu != nullptr) {
+        DestroyMenu(luna::m_hClockMenu);
+        luna::m_hClockMenu = nullptr;
+    }
     // Cleared before the restore, so the hook procedure can no longer match the window.
     state.m_hViewWnd = nullptr;
     if (SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.m_ViewOldProc)) !=
@@ -34,8 +151,27 @@ LRESULT DetachView(HWND window) {
 } // namespace
 
 LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == luna::UM_EXIT) {
+    switch (message) {
+    case WM_PAINT:
+        return OnPaint(window, wParam, lParam);
+    case WM_ERASEBKGND:
+        return OnEraseBackground(window, wParam, lParam);
+    case WM_COPYDATA:
+        return OnCopyData(lParam);
+    case WM_TIMER:
+        if (wParam == luna::kViewTimerId) {
+            return OnTick();
+        }
+        break;
+    case luna::UM_EXIT:
         return DetachView(window);
+    case luna::UM_SHEETSTATE:
+        luna::m_SheetOpen = wParam == 1 ? 1 : 0;
+        return 0;
+    case luna::UM_RELOADBACK:
+        return luna::RebuildBackground();
+    default:
+        break;
     }
-    return CallWindowProcA(luna::SharedState().m_ViewOldProc, window, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
 }

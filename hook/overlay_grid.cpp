@@ -1,0 +1,92 @@
+// The month grid: a weekday header, then one cell per day with its number and its
+// annotations (lunar day or month label or solar term, then the festivals).
+#include <windows.h>
+
+#include <cstring>
+
+#include "calendar/lunar.h"
+#include "calendar/month_annotations.h"
+#include "calendar/names.h"
+#include "hook/desktop_state.h"
+#include "hook/overlay.h"
+#include "hook/reminders.h"
+#include "hook/shared_hook_state.h"
+
+namespace luna {
+namespace {
+
+constexpr COLORREF kHeaderRed = RGB(255, 0, 0);
+constexpr COLORREF kTodayBlue = RGB(0, 0, 255);
+constexpr int kDayNumberHeight = 20;
+
+// Draws a text in a colour of its own, then puts the surface's colour back.
+void DrawInColor(HDC dc, const char* text, RECT area, UINT format, bool own, COLORREF color) {
+    COLORREF previous = 0;
+    if (own) {
+        previous = SetTextColor(dc, color);
+    }
+    DrawTextA(dc, text, -1, &area, format);
+    if (own) {
+        SetTextColor(dc, previous);
+    }
+}
+
+// The grid's state while one month is drawn: its annotations live only this long.
+DesktopMonth m_MonthGrid;
+
+} // namespace
+
+void RefreshMonthGrid(const LocalTime& now, int force) {
+    const DateKey today = FormatDateKey(now.year, now.month, now.day);
+    if (!GridNeedsRedraw(today, m_LastDate, force)) {
+        return;
+    }
+    m_LastDate = today;
+    const int dayNumber = DayNumber(now.year, now.month, 1);
+    const int firstWeekday = dayNumber < 0 ? 1 : (dayNumber + 2) % 7;
+    DrawMonthGrid(now.year, now.month, firstWeekday, now.day);
+}
+
+void DrawMonthGrid(int year, int month, int firstWeekday, int today) {
+    if (!SurfacesReady()) {
+        return;
+    }
+    m_MonthGrid = BuildDesktopMonth(year, month, m_Settings, m_SelfMerrySolar, kFestivalSlots,
+                                    m_SelfMerryLunch, kFestivalSlots);
+    HDC dc = m_CalendarSurface.dc;
+    const PixelRect grid = m_Panels.monthGrid;
+    const PixelSize work = m_Panels.calendarSurface;
+    BitBlt(dc, 0, 0, work.width, work.height, m_BackSurface.dc, grid.left, grid.top, SRCCOPY);
+
+    const GridMetrics cells = ComputeGridMetrics(m_ScreenWidth);
+    const int cw = cells.cellWidth;
+    const int rh = cells.rowHeight;
+
+    for (int i = 0; i < 7; ++i) {
+        DrawInColor(dc, kWeekdayNames[i], RECT{i * cw, 0, (i + 1) * cw, rh},
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE, true, kHeaderRed);
+    }
+
+    const int weekday = firstWeekday >= 0 && firstWeekday < 7 ? firstWeekday : 0;
+    for (int day = 1; day <= m_MonthGrid.daysInMonth; ++day) {
+        const CellPlace place = PlaceDay(weekday, day);
+        const int left = place.column * cw;
+        const int top = (place.row + 1) * rh; // row 0 holds the weekday names
+        const bool isToday = day == today;
+        DrawInColor(dc, kSolarDayNames[day - 1], RECT{left, top, left + cw, top + kDayNumberHeight},
+                    DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
+        char annotation[kCellAnnotationMax];
+        JoinCellAnnotation(m_MonthGrid, day, annotation, sizeof annotation);
+        DrawInColor(dc, annotation, RECT{left, top + kDayNumberHeight, left + cw, top + rh},
+                    DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
+    }
+
+    BitBlt(m_DeskSurface.dc, grid.left, grid.top, work.width, work.height, dc, 0, 0, SRCCOPY);
+    HWND view = SharedState().m_hViewWnd;
+    if (view != nullptr) {
+        const RECT area = ToRect(grid);
+        InvalidateRect(view, &area, TRUE);
+    }
+}
+
+} // namespace luna

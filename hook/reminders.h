@@ -1,0 +1,35 @@
+// The shell's copies of the reminders and the user's festivals, read from Reminder.rem,
+// Solar.rem and Lunch.rem beside the background picture when the library attaches to the
+// desktop; and the alert that shows a reminder in the minute it falls due.
+#pragma once
+
+#include <cstddef>
+
+#include "calendar/local_time.h"
+
+namespace luna {
+
+constexpr std::size_t kReminderSlots = 50;
+constexpr std::size_t kFestivalSlots = 355;
+
+// Blocks on the process heap, filled from index 0; a null entry ends each list. The
+// festival lists keep the files' end record "FFFF" as their last entry.
+extern char* m_Reminder[kReminderSlots];
+extern char* m_SelfMerrySolar[kFestivalSlots];
+extern char* m_SelfMerryLunch[kFestivalSlots];
+
+// Reads the three files from the folder of BackImage. Returns 1 when that folder was
+// found, whether or not any file opened, and 0 otherwise.
+int LoadReminderFiles();
+
+// Shows, one after another, every reminder due in the minute of now, with the taskbar
+// disabled while a box is open.
+void CheckReminders(const LocalTime& now);
+
+// Frees every copy at detach, writing a log line per freed entry.
+void FreeReminderCopies();
+
+// Empties both festival lists without log lines (surface creation starts them afresh).
+void ClearFestivalCopies();
+
+} // namespace luna

@@ -1,0 +1,128 @@
+// Loading the reminder and festival files into heap blocks of the shell's process.
+#include <windows.h>
+
+#include <cinttypes>
+#include <cstring>
+
+#include "hook/background_registry.h"
+#include "hook/debug_log.h"
+#include "hook/reminders.h"
+#include "shared/hook_rem_loader.h"
+#include "shared/path_rules.h"
+#include "shared/registry_layout.h"
+
+namespace luna {
+
+char* m_Reminder[kReminderSlots] = {};
+char* m_SelfMerrySolar[kFestivalSlots] = {};
+char* m_SelfMerryLunch[kFestivalSlots] = {};
+
+namespace {
+
+void FreeBlock(char*& entry) {
+    if (entry != nullptr) {
+        HeapFree(GetProcessHeap(), 0, entry);
+        entry = nullptr;
+    }
+}
+
+template <std::size_t N> void FreeAll(char* (&entries)[N]) {
+    for (char*& entry : entries) {
+        FreeBlock(entry);
+    }
+}
+
+// Stores each record of one file into the next entry of its array, as a zero-filled heap
+// block exactly as large as the text and its terminator.
+template <std::size_t N> class HeapCopySink final : public HookRecordSink {
+  public:
+    HeapCopySink(char* (&entries)[N], const char* allocationFailure)
+        : entries_(entries), allocationFailure_(allocationFailure) {}
+
+    void Opened() override {
+        FreeAll(entries_);
+        next_ = 0;
+    }
+
+    void Take(const char* text, std::size_t length) override {
+        if (next_ >= N) {
+            return;
+        }
+        auto* block = static_cast<char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, length + 1));
+        if (block == nullptr) {
+            WriteDebugLog(allocationFailure_);
+        } else {
+            std::memcpy(block, text, length);
+            entries_[next_] = block;
+        }
+        ++next_;
+    }
+
+  private:
+    char* (&entries_)[N];
+    const char* allocationFailure_;
+    std::size_t next_ = 0;
+};
+
+} // namespace
+
+int LoadReminderFiles() {
+    char backImage[kPathCapacity];
+    ReadBackImagePath(backImage);
+    char folder[kPathCapacity];
+    if (!FolderOfPath(backImage, folder)) {
+        return 0;
+    }
+
+    // A folder so long that a file name no longer fits the path buffer: that file counts
+    // as one that does not open.
+    char path[kPathCapacity];
+    if (JoinPath(folder, "Solar.rem", path)) {
+        HeapCopySink<kFestivalSlots> solar(m_SelfMerrySolar,
+                                           "in read file,allocate itrm error!!!!");
+        LoadHookFestivals(path, solar);
+    }
+    if (JoinPath(folder, "Lunch.rem", path)) {
+        HeapCopySink<kFestivalSlots> lunar(m_SelfMerryLunch,
+                                           "In read file,item allocate error!22222222222");
+        LoadHookFestivals(path, lunar);
+    }
+    HeapCopySink<kReminderSlots> reminders(m_Reminder, "in read file,allocate itrm error!!!!");
+    if (!JoinPath(folder, "Reminder.rem", path) || !LoadHookReminders(path, reminders).opened) {
+        WriteDebugLog("Open Reminder File fail!!");
+    }
+    return 1;
+}
+
+void FreeReminderCopies() {
+    std::size_t i = 0;
+    for (; i < kFestivalSlots; ++i) {
+        if (m_SelfMerrySolar[i] == nullptr && m_SelfMerryLunch[i] == nullptr) {
+            break;
+        }
+        WriteDebugLogf("\n %d,free self merry m_SelfMerrySolar[%d]:%" PRIxPTR
+                       ",m_SelfMerryLunch[%d]:%" PRIxPTR,
+                       static_cast<int>(i), static_cast<int>(i),
+                       reinterpret_cast<std::uintptr_t>(m_SelfMerrySolar[i]), static_cast<int>(i),
+                       reinterpret_cast<std::uintptr_t>(m_SelfMerryLunch[i]));
+        FreeBlock(m_SelfMerrySolar[i]);
+        FreeBlock(m_SelfMerryLunch[i]);
+    }
+    for (std::size_t n = 0; n < kReminderSlots && m_Reminder[n] != nullptr; ++n) {
+        WriteDebugLogf("\n %d,free self merry m_Reminder[%d]:%" PRIxPTR, static_cast<int>(n),
+                       static_cast<int>(n), reinterpret_cast<std::uintptr_t>(m_Reminder[n]));
+        FreeBlock(m_Reminder[n]);
+    }
+    // Blocks behind a gap left by a failed allocation are not reachable by the lists but
+    // are still ours.
+    FreeAll(m_SelfMerrySolar);
+    FreeAll(m_SelfMerryLunch);
+    FreeAll(m_Reminder);
+}
+
+void ClearFestivalCopies() {
+    FreeAll(m_SelfMerrySolar);
+    FreeAll(m_SelfMerryLunch);
+}
+
+} // namespace luna
