@@ -59,6 +59,17 @@ TEST(ReminderFile, EndByteInTheMiddleEndsTheFile) {
     EXPECT_EQ(ReadReminders(disk), (Items{"a", "b"}));
 }
 
+TEST(RemFiles, AFileOfManyMegabytesIsReadInFull) {
+    std::string disk(3 << 20, 'x');
+    for (std::size_t at = 50; at < disk.size(); at += 777) {
+        disk[at] = '\r';
+        disk[at + 1] = '\n';
+    }
+    const std::size_t decoded = disk.size() - (disk.size() - 50 + 776) / 777;
+    EXPECT_EQ(ReadReminders(disk).size(), decoded / 100);
+    EXPECT_EQ(ReadFestivals(disk).size(), decoded / 30);
+}
+
 TEST(FestivalFile, WriterAppendsTheEndRecordAndCutsNamesToThirtyBytes) {
     const std::string thirtyTwo = " 5 1" + std::string(28, 'n');
     const std::vector<std::uint8_t> disk = FestivalFileBytes({" 1 1元旦", thirtyTwo});
