@@ -1,0 +1,250 @@
+// Parsing of lunacal's arguments.
+#include "tools/lunacal/command_line.h"
+
+#include <cstdio>
+
+#include "calendar/lunar.h"
+
+namespace luna::lunacal {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A run of 1 to maxDigits decimal digits, the whole of text[begin, end).
+bool ParseNumber(const std::string& text, std::size_t begin, std::size_t end, std::size_t minDigits,
+                 std::size_t maxDigits, int& value) {
+    const std::size_t digits = end - begin;
+    if (begin > end || digits < minDigits || digits > maxDigits) {
+        return false;
+    }
+    value = 0;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (!IsDigit(text[i])) {
+            return false;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    return true;
+}
+
+std::string Quoted(const std::string& text) {
+    // Arguments are echoed in messages: keep them short and printable.
+    std::string shown;
+    for (char c : text.substr(0, 40)) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        shown += (u >= 0x20 && u < 0x7F) ? c : '?';
+    }
+    if (text.size() > 40) {
+        shown += "...";
+    }
+    return "'" + shown + "'";
+}
+
+bool CheckYear(int year, std::string& error) {
+    if (year < kFirstYear || year > kLastYear) {
+        error = "year " + std::to_string(year) + " is outside 1900-2099";
+        return false;
+    }
+    return true;
+}
+
+bool ParseHour(const std::string& text, int& hour, std::string& error) {
+    if (!ParseNumber(text, 0, text.size(), 1, 2, hour) || hour > 23) {
+        error = "hour " + Quoted(text) + " is outside 0-23";
+        return false;
+    }
+    return true;
+}
+
+bool ParseYearMonth(const std::string& yearText, const std::string& monthText, CivilDate& date,
+                    std::string& error) {
+    int year = 0;
+    int month = 0;
+    if (!ParseNumber(yearText, 0, yearText.size(), 4, 4, year)) {
+        error = "invalid year " + Quoted(yearText) + " (expected YYYY)";
+        return false;
+    }
+    if (!CheckYear(year, error)) {
+        return false;
+    }
+    if (!ParseNumber(monthText, 0, monthText.size(), 1, 2, month) || month < 1 || month > 12) {
+        error = "invalid month " + Quoted(monthText) + " (expected 1-12)";
+        return false;
+    }
+    date = CivilDate{year, month, 1};
+    return true;
+}
+
+ParseResult Fail(std::string error) {
+    ParseResult result;
+    result.error = std::move(error);
+    return result;
+}
+
+ParseResult Succeed(const Command& command) {
+    ParseResult result;
+    result.ok = true;
+    result.command = command;
+    return result;
+}
+
+ParseResult ParseMonth(const std::vector<std::string>& args, const Clock& clock) {
+    Command command;
+    command.action = Action::Month;
+    std::vector<std::string> rest;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--list") {
+            command.list = true;
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    std::string error;
+    if (rest.empty()) {
+        if (!CheckYear(clock.today.year, error)) {
+            return Fail("today's " + error);
+        }
+        command.date = CivilDate{clock.today.year, clock.today.month, 1};
+    } else if (rest.size() == 2) {
+        if (!ParseYearMonth(rest[0], rest[1], command.date, error)) {
+            return Fail(error);
+        }
+    } else {
+        return Fail("month takes a year and a month, or nothing (see lunacal --help)");
+    }
+    return Succeed(command);
+}
+
+ParseResult ParseExport(const std::vector<std::string>& args) {
+    if (args.size() != 3) {
+        return Fail("export takes two dates, FROM and TO (see lunacal --help)");
+    }
+    Command command;
+    command.action = Action::Export;
+    std::string error;
+    if (!ParseDate(args[1], command.date, error) || !ParseDate(args[2], command.last, error)) {
+        return Fail(error);
+    }
+    if (IsAfter(command.date, command.last)) {
+        return Fail("FROM " + args[1] + " is after TO " + args[2]);
+    }
+    return Succeed(command);
+}
+
+ParseResult ParseDayText(const std::vector<std::string>& args, const Clock& clock) {
+    Command command;
+    command.action = Action::DayText;
+    command.date = clock.today;
+    command.hour = clock.hour;
+    std::string error;
+    if (args.size() > 2) {
+        return Fail("unexpected argument " + Quoted(args[2]) + " (see lunacal --help)");
+    }
+    if (!args.empty()) {
+        if (!args[0].empty() && args[0][0] == '-') {
+            return Fail("unknown option " + Quoted(args[0]) + " (see lunacal --help)");
+        }
+        if (!ParseDate(args[0], command.date, error)) {
+            return Fail(error);
+        }
+    } else if (!CheckYear(clock.today.year, error)) {
+        return Fail("today's " + error);
+    }
+    if (args.size() == 2 && !ParseHour(args[1], command.hour, error)) {
+        return Fail(error);
+    }
+    return Succeed(command);
+}
+
+} // namespace
+
+bool ParseDate(const std::string& text, CivilDate& date, std::string& error) {
+    const std::size_t firstDash = text.find('-');
+    const std::size_t secondDash =
+        firstDash == std::string::npos ? std::string::npos : text.find('-', firstDash + 1);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (secondDash == std::string::npos || !ParseNumber(text, 0, firstDash, 4, 4, year) ||
+        !ParseNumber(text, firstDash + 1, secondDash, 1, 2, month) ||
+        !ParseNumber(text, secondDash + 1, text.size(), 1, 2, day)) {
+        error = "invalid date " + Quoted(text) + " (expected YYYY-MM-DD)";
+        return false;
+    }
+    if (!CheckYear(year, error)) {
+        return false;
+    }
+    if (!IsSupportedDate(year, month, day)) {
+        error = "invalid date " + Quoted(text) + " (no such day)";
+        return false;
+    }
+    date = CivilDate{year, month, day};
+    return true;
+}
+
+CivilDate NextDay(const CivilDate& date) {
+    if (date.day < DaysInMonth(date.year, date.month)) {
+        return CivilDate{date.year, date.month, date.day + 1};
+    }
+    if (date.month < 12) {
+        return CivilDate{date.year, date.month + 1, 1};
+    }
+    return CivilDate{date.year + 1, 1, 1};
+}
+
+bool IsAfter(const CivilDate& a, const CivilDate& b) {
+    if (a.year != b.year) {
+        return a.year > b.year;
+    }
+    if (a.month != b.month) {
+        return a.month > b.month;
+    }
+    return a.day > b.day;
+}
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args, const Clock& clock) {
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            return Succeed(Command{});
+        }
+    }
+    if (!args.empty() && args[0] == "month") {
+        return ParseMonth(args, clock);
+    }
+    if (!args.empty() && args[0] == "export") {
+        return ParseExport(args);
+    }
+    return ParseDayText(args, clock);
+}
+
+const char* UsageText() {
+    return "Usage: lunacal [YYYY-MM-DD [HOUR]]\n"
+           "       lunacal month [--list] [YYYY MM]\n"
+           "       lunacal export FROM TO\n"
+           "       lunacal --help\n"
+           "\n"
+           "Chinese lunar calendar for the Gregorian years 1900 to 2099.\n"
+           "\n"
+           "  lunacal [YYYY-MM-DD [HOUR]]\n"
+           "      The calendar text of a day: lunar year with its stem-branch name and\n"
+           "      zodiac animal, lunar month and day, the stem-branch names of month and\n"
+           "      day and the double hour of HOUR (0-23), then the solar term and the\n"
+           "      festivals of the day. Defaults: today and the current hour.\n"
+           "  lunacal month [--list] [YYYY MM]\n"
+           "      A month as a Sunday-first grid: the lunar names of its first day, then\n"
+           "      every day with its label (solar term, festival, new lunar month or\n"
+           "      lunar day). With --list: one line per day, the day, a tab and its\n"
+           "      label. Default: this month.\n"
+           "  lunacal export FROM TO\n"
+           "      One tab-separated line per day from FROM to TO: date, lunar year,\n"
+           "      lunar month, lunar day, leap month (0/1), days of the lunar month,\n"
+           "      stem-branch names of year, month and day, zodiac animal, solar term\n"
+           "      and its time (or -).\n"
+           "\n"
+           "Exit status: 0 on success, 2 on bad input (a message on stderr), 1 when the\n"
+           "output could not be written.\n";
+}
+
+} // namespace luna::lunacal
