@@ -1,0 +1,13 @@
+// Prints the records regprobe reads as "name=value" lines on stdout.
+#pragma once
+
+#include <windows.h>
+
+#include "shared/display_settings.h"
+
+namespace luna {
+
+void PrintDisplaySettings(const DisplaySettings& s);
+void PrintFont(const char* prefix, const LOGFONTA& font);
+
+} // namespace luna
