@@ -7,35 +7,21 @@
 namespace luna {
 namespace {
 
-TEST(DisplaySettingsDefaults, MatchTheRecordTable) {
+TEST(DisplaySettingsDefaults, ShowTheFullDateClockAndBuiltInAnnotations) {
     const DisplaySettings s = DefaultDisplaySettings();
     EXPECT_EQ(s.yearDigits, 4);
-    EXPECT_EQ(s.showWeekday, 1u);
-    EXPECT_EQ(s.showDate, 1u);
-    EXPECT_EQ(s.hour12, 0u);
-    EXPECT_EQ(s.showSeconds, 1u);
     EXPECT_EQ(s.dateOrder, 1);
+    EXPECT_EQ(s.showWeekday + s.showDate + s.showSeconds + s.amPm, 4u);
+    EXPECT_EQ(s.hour12, 0u);
+    EXPECT_EQ(s.showSolarFestivals + s.showLunarFestivals + s.showSolarTerms, 3u);
+    EXPECT_EQ(s.showOwnSolarFestivals + s.showOwnLunarFestivals, 0u);
     EXPECT_EQ(s.bkDisplayStyle, 4);
-    EXPECT_EQ(s.reminderExact, 1);
-    EXPECT_EQ(s.spare17, 1);
-    EXPECT_EQ(s.showSolarFestivals, 1u);
-    EXPECT_EQ(s.showLunarFestivals, 1u);
-    EXPECT_EQ(s.showSolarTerms, 1u);
-    EXPECT_EQ(s.showOwnSolarFestivals, 0u);
-    EXPECT_EQ(s.showOwnLunarFestivals, 0u);
-    EXPECT_EQ(s.timeSeparator[0], '\0');
-    EXPECT_EQ(s.dateSeparator[0], '\0');
-    EXPECT_EQ(s.shutdownTime[0], '\0');
-    EXPECT_EQ(s.amPm, 1u);
+    EXPECT_EQ(s.reminderExact + s.spare17, 2);
     EXPECT_EQ(s.reminderBackColor, 0xFFFFFFu);
-    EXPECT_EQ(s.clockColor, 0u);
-    EXPECT_EQ(s.calendarColor, 0u);
-    EXPECT_EQ(s.autoStart, 0u);
-    EXPECT_EQ(s.shutdownArmed, 0u);
-    EXPECT_EQ(s.desktopStyle, 0u);
-    EXPECT_EQ(s.desktopBackColor, 0u);
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&s);
-    EXPECT_EQ(bytes[1] | bytes[2] | bytes[3], 0);
+    EXPECT_EQ(s.timeSeparator[0] | s.dateSeparator[0] | s.shutdownTime[0], 0);
+    EXPECT_EQ(s.clockColor | s.calendarColor | s.autoStart | s.shutdownArmed | s.desktopStyle |
+                  s.desktopBackColor | s.spare48,
+              0u);
 }
 
 TEST(Separators, HoldUpToTwoBytesWithoutTouchingTheNeighbour) {

@@ -78,30 +78,5 @@ TEST(SolarTerms, TableMatchesTheFormulaOnEveryDay) {
     }
 }
 
-TEST(SolarTerms, YearsOutsideTheTableStillAnswer) {
-    std::uint32_t seconds = 0;
-    int terms = 0;
-    for (int m = 1; m <= 12; ++m) {
-        for (int d = 1; d <= DaysInMonth(2100, m); ++d) {
-            terms += SolarTermOfDay(2100, m, d, seconds) != 0;
-        }
-    }
-    EXPECT_EQ(terms, 24);
-}
-
-TEST(SolarTerms, ConversionCarriesTheTerm) {
-    LunarDate d{};
-    d.year = 1900;
-    d.month = 1;
-    d.day = 6;
-    d.hour = 2;
-    ASSERT_EQ(ConvertToLunar(d), 0);
-    EXPECT_EQ(d.solarTerm, 1);
-    EXPECT_EQ(d.termSeconds, 7205u);
-    d.day = 7;
-    ASSERT_EQ(ConvertToLunar(d), 0);
-    EXPECT_EQ(d.solarTerm, 0);
-}
-
 } // namespace
 } // namespace luna

