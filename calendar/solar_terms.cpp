@@ -44,6 +44,18 @@ constexpr TermTable MakeTermTable() {
 
 constexpr TermTable kTermTable = MakeTermTable();
 
+constexpr bool TermDaysRise(const TermTable& table) {
+    for (const auto& year : table.day) {
+        for (int k = 0; k + 1 < 24; ++k) {
+            if (year[k] >= year[k + 1]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+static_assert(TermDaysRise(kTermTable), "at most one term falls on a day");
 static_assert(kTermTable.day[0][0] == 6 && kTermTable.second[0][0] == 7205,
               "小寒 of 1900 falls on 6 January at 02:00:05");
 
@@ -53,9 +65,23 @@ int SolarTermOfDay(int year, int month, int day, std::uint32_t& termSeconds) {
     const std::int64_t t = static_cast<std::int64_t>(DayNumber(year, month, day)) + 30;
     if (year >= kFirstYear && year <= kLastYear) {
         const std::int32_t* days = kTermTable.day[year - kFirstYear];
+        const std::int32_t* seconds = kTermTable.second[year - kFirstYear];
+        // Term days rise strictly through the year and month m holds terms 2m-1 and 2m,
+        // so a date between that pair's days has no term; other dates (a day number
+        // outside its month) fall back to the full scan.
+        if (month >= 1 && month <= 12) {
+            const int k = 2 * (month - 1);
+            if (days[k] <= t && t <= days[k + 1]) {
+                const int hit = days[k] == t ? k : (days[k + 1] == t ? k + 1 : -1);
+                if (hit >= 0) {
+                    termSeconds = static_cast<std::uint32_t>(seconds[hit]);
+                }
+                return hit + 1;
+            }
+        }
         for (int k = 0; k < 24; ++k) {
             if (days[k] == t) {
-                termSeconds = static_cast<std::uint32_t>(kTermTable.second[year - kFirstYear][k]);
+                termSeconds = static_cast<std::uint32_t>(seconds[k]);
                 return k + 1;
             }
         }

@@ -36,6 +36,10 @@ TEST(SolarTerms, WorkedExamples) {
     EXPECT_EQ(SolarTermOfDay(2004, 12, 21, seconds), 24);
     EXPECT_EQ(seconds, 68986u);
     EXPECT_STREQ(kSolarTermNames[24], "冬至");
+    // A day counted past its month's end still finds the term of the day it stands for.
+    seconds = 0;
+    EXPECT_EQ(SolarTermOfDay(2004, 1, 35, seconds), 3);
+    EXPECT_EQ(seconds, 65926u);
 }
 
 TEST(SolarTerms, DayWithoutTermLeavesSecondsAlone) {
