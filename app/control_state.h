@@ -1,0 +1,17 @@
+// The control application's process-wide state: the display settings it owns for the
+// whole run, the clear-registry flag and the desktop list view found at start-up.
+#pragma once
+
+#include <windows.h>
+
+#include "shared/display_settings.h"
+
+namespace luna {
+
+struct ControlState {
+    DisplaySettings settings = DefaultDisplaySettings();
+    bool registryCleared = false;
+    HWND desktopListView = nullptr; // null when the shell has no such window
+};
+
+} // namespace luna

@@ -1,0 +1,202 @@
+#include "app/main_dialog.h"
+
+#include "app/about_dialog.h"
+#include "app/desktop_windows.h"
+#include "app/framework/application.h"
+#include "app/res/resource_ids.h"
+#include "app/settings_copy.h"
+#include "app/settings_sheet_launch.h"
+#include "app/tray_icon.h"
+#include "hook/lunahook.h"
+#include "shared/messages.h"
+#include "shared/registry_layout.h"
+#include "shared/settings_registry.h"
+#include "shared/win32/win_registry.h"
+
+namespace luna {
+
+const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
+    MapMessage(WM_SYSCOMMAND, &MainDialog::OnSysCommand),
+    MapMessage(WM_PAINT, &MainDialog::OnPaint),
+    MapMessage(WM_QUERYDRAGICON, &MainDialog::OnQueryDragIcon),
+    MapMessage(WM_WINDOWPOSCHANGING, &MainDialog::OnWindowPosChanging),
+    MapCommand(IDOK, &MainDialog::OnOpenSettings),
+    MapMessage(UM_SHOWMAIN, &MainDialog::OnOpenSettings),
+    MapCommand(IDC_MAIN_EXIT, &MainDialog::OnExit),
+    MapMessage(UM_EXIT, &MainDialog::OnExit),
+    // Esc, the close box and WM_CLOSE: the shell must never stay hooked after we end.
+    MapCommand(IDCANCEL, &MainDialog::OnExit),
+    MapMessage(WM_ENDSESSION, &MainDialog::OnEndSession),
+    MapMessage(UM_HELP, &MainDialog::OnHelp),
+};
+
+MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
+    : Dialog(IDD_MAIN, nullptr), state_(state), instanceEvent_(instanceEvent),
+      icon_(LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return DispatchTable(*this, kMessages, message, wParam, lParam, result);
+}
+
+BOOL MainDialog::OnInitDialog() {
+    AddAboutToSystemMenu();
+    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    state_.settings = LoadDisplaySettings(currentUser);
+    state_.desktopListView = FindDesktopListView();
+    char exePath[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, exePath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        exePath[0] = '\0'; // cut off: no default path rather than a wrong one
+    }
+    EnsureBackImage(currentUser, exePath);
+
+    StartHook(Window());
+
+    // Off the taskbar and off the screen.
+    LONG_PTR exStyle = GetWindowLongPtrA(Window(), GWL_EXSTYLE);
+    SetWindowLongPtrA(Window(), GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(Window(), &placement);
+    placement.showCmd = SW_HIDE;
+    SetWindowPlacement(Window(), &placement);
+
+    SendSettingsToShell();
+    SetTimer(Window(), kMainTimerId, 1000, nullptr);
+
+    trayIcon_ =
+        MakeTrayIconRecord(Window(), LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDI_SHEET)));
+    AddTrayIcon(trayIcon_);
+    ShowWindow(Window(), SW_HIDE);
+    return TRUE;
+}
+
+void MainDialog::AddAboutToSystemMenu() {
+    HMENU systemMenu = GetSystemMenu(Window(), FALSE);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    char text[128] = {};
+    LoadStringA(ApplicationInstance(), IDS_ABOUTBOX, text, sizeof text);
+    if (text[0] != '\0') {
+        AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
+    }
+}
+
+void MainDialog::SendSettingsToShell() {
+    HWND listView = state_.desktopListView;
+    SendSettingsCopy(listView, Window(), CD_SETTINGS, kDisplaySettingsSize, &state_.settings);
+    const struct {
+        const char* key;
+        std::uint32_t code;
+    } fonts[] = {{regkey::Calender, CD_CALENDARFONT},
+                 {regkey::Clock, CD_CLOCKFONT},
+                 {regkey::Reminder, CD_REMINDERFONT}};
+    for (const auto& font : fonts) {
+        LOGFONTA record;
+        if (ReadRegFontFromScreen(font.key, &record)) {
+            static_assert(sizeof record == kFontRecordSize, "LOGFONTA travels as 60 bytes");
+            SendSettingsCopy(listView, Window(), font.code, kFontRecordSize, &record);
+        }
+    }
+}
+
+bool MainDialog::OnSysCommand(WPARAM wParam, LPARAM, LRESULT& result) {
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX) {
+        return false;
+    }
+    ShowAbout();
+    result = 0;
+    return true;
+}
+
+bool MainDialog::OnPaint(WPARAM, LPARAM, LRESULT& result) {
+    if (!IsIconic(Window())) {
+        return false;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    SendMessageA(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Window(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+    EndPaint(Window(), &paint);
+    result = 0;
+    return true;
+}
+
+bool MainDialog::OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
+    result = reinterpret_cast<LRESULT>(icon_);
+    return true;
+}
+
+bool MainDialog::OnWindowPosChanging(WPARAM, LPARAM lParam, LRESULT&) {
+    // The dialog manager shows a modal dialog once its initialisation is done; this
+    // window stays hidden for the whole run.
+    reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
+    return false;
+}
+
+bool MainDialog::OnOpenSettings(WPARAM, LPARAM, LRESULT& result) {
+    OpenSettings();
+    result = 0;
+    return true;
+}
+
+bool MainDialog::OnExit(WPARAM, LPARAM, LRESULT& result) {
+    ExitPath();
+    result = 0;
+    return true;
+}
+
+bool MainDialog::OnEndSession(WPARAM, LPARAM, LRESULT&) {
+    ExitPath(); // whatever wParam says
+    return false;
+}
+
+bool MainDialog::OnHelp(WPARAM, LPARAM, LRESULT& result) {
+    ShowAbout();
+    result = 0;
+    return true;
+}
+
+void MainDialog::PostSheetState(WPARAM open) {
+    // Without a list view there is nobody to tell (a null window would post to ourselves).
+    if (state_.desktopListView != nullptr) {
+        PostMessageA(state_.desktopListView, UM_SHEETSTATE, open, 0);
+    }
+}
+
+void MainDialog::OpenSettings() {
+    PostSheetState(1);
+    RunSettingsSheet(
+        {Window(), LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDI_SHEET)), state_});
+    PostSheetState(0);
+}
+
+void MainDialog::ExitPath() {
+    if (exiting_) {
+        return; // a second request while the first one ends the loop
+    }
+    exiting_ = true;
+    KillTimer(Window(), kMainTimerId);
+    EndHook();
+    RemoveTrayIcon(Window());
+    RedrawWindow(GetDesktopWindow(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_ERASENOW);
+    instanceEvent_.Close();
+    EndDialog(IDOK);
+}
+
+void MainDialog::ShowAbout() {
+    AboutDialog about(Window());
+    about.DoModal();
+}
+
+} // namespace luna

@@ -1,0 +1,49 @@
+// The main window: never seen, it lives for the whole run and receives everything the
+// shell side and Windows send to lunavis. Its modal loop is the program's message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "app/control_state.h"
+#include "app/framework/dialog.h"
+#include "app/single_instance.h"
+
+namespace luna {
+
+class MainDialog : public Dialog {
+  public:
+    MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent);
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnPaint(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnQueryDragIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnWindowPosChanging(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnOpenSettings(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnExit(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnEndSession(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnHelp(WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    void AddAboutToSystemMenu();
+    void SendSettingsToShell();
+    void PostSheetState(WPARAM open);
+    void OpenSettings();
+    void ExitPath();
+    void ShowAbout();
+
+    static const MessageEntry<MessageHandler<MainDialog>> kMessages[];
+
+    ControlState& state_;
+    SingleInstanceEvent& instanceEvent_;
+    HICON icon_;
+    NOTIFYICONDATAA trayIcon_{};
+    bool exiting_ = false;
+};
+
+} // namespace luna
