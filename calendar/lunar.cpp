@@ -69,8 +69,8 @@ int DayNumber(int year, int month, int day) {
 }
 
 int WeekdayOf(int year, int month, int day) {
-    return FloorMod(
-        static_cast<int>((static_cast<std::int64_t>(DayNumber(year, month, day)) + 2) % 7), 7);
+    const std::int64_t n = DayNumber(year, month, day);
+    return static_cast<int>(((n + 2) % 7 + 7) % 7);
 }
 
 bool IsSupportedDate(int year, int month, int day) {

@@ -50,7 +50,8 @@ int WeekdayOf(int year, int month, int day);
 bool IsSupportedDate(int year, int month, int day);
 
 // Fills every output field of the record. Returns 0 on success and 1 when the date is
-// not a real Gregorian date in 1900-2099; the lunar fields are then left as they were.
+// not a real Gregorian date in 1900-2099; then the cycle indices, term, month length and
+// hour name are cleared and the lunar year, month, day and leap flag keep their values.
 int ConvertToLunar(LunarDate& date);
 
 // 0 when no solar term falls on the date, else the term number 1-24; on a hit
