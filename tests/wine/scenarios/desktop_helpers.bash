@@ -1,0 +1,180 @@
+# Helpers of the desktop scenarios (sourced after tests/wine/lib/bed.sh): where the panels
+# of the desktop picture lie on the bed's 1024x768 screen, settings and font records for
+# WM_COPYDATA, pixel statistics of screenshot regions, and starting lunavis against the
+# stand-in shell.
+
+DESK_VIEW='Progman/SHELLDLL_DefView/SysListView32'
+DESK_MAIN='#32770[桌面备忘录]'
+
+# Panels for W = 1024, H = 768, as "X Y WIDTH HEIGHT".
+DESK_CLOCK='682 0 342 42'        # (2W/3, 0)-(W, H/18)
+DESK_CALTEXT='682 42 342 214'    # (2W/3, H/18)-(W, H/3)
+DESK_REMINDER='341 0 341 256'    # (W/3, 0)-(2W/3, H/3)
+DESK_GRID='341 256 683 456'      # (W/3, H/3)-(W, H), cut at the taskbar (y 712 on)
+DESK_GRID_HEADER='341 256 683 75'
+DESK_LEFT='0 80 341 620'         # the left third below the icons: background only
+DESK_CELL_W=97                   # (2W/3)/7
+DESK_ROW_H=75                    # (2W/3)/9
+
+# ---------------------------------------------------------------- records
+
+desk_le32() {
+    local v=$(($1 & 0xFFFFFFFF))
+    printf '%02x%02x%02x%02x' $((v & 255)) $(((v >> 8) & 255)) $(((v >> 16) & 255)) \
+        $(((v >> 24) & 255))
+}
+
+# desk_settings_hex [FIELD=VALUE ...]: a DisplaySettings record (96 bytes) in hexadecimal,
+# the defaults of the control application with white clock text and yellow calendar text.
+desk_settings_hex() {
+    local -A f=([yearDigits]=4 [showWeekday]=1 [showDate]=1 [hour12]=0 [showSeconds]=1
+        [dateOrder]=1 [showSolarFestivals]=1 [showLunarFestivals]=1 [showSolarTerms]=1
+        [showOwnSolarFestivals]=0 [showOwnLunarFestivals]=0 [amPm]=1
+        [clockColor]=0xFFFFFF [calendarColor]=0x00FFFF [desktopStyle]=0 [desktopBackColor]=0)
+    local kv
+    for kv in "$@"; do
+        f[${kv%%=*}]=${kv#*=}
+    done
+    printf '%02x000000' "${f[yearDigits]}"
+    desk_le32 "${f[showWeekday]}"
+    desk_le32 "${f[showDate]}"
+    desk_le32 "${f[hour12]}"
+    desk_le32 "${f[showSeconds]}"
+    printf '%02x040101' "${f[dateOrder]}"
+    desk_le32 "${f[showSolarFestivals]}"
+    desk_le32 "${f[showLunarFestivals]}"
+    desk_le32 "${f[showSolarTerms]}"
+    desk_le32 "${f[showOwnSolarFestivals]}"
+    desk_le32 "${f[showOwnLunarFestivals]}"
+    printf '%032d' 0 # separators (2 + 2 bytes) and the shutdown time (12 bytes)
+    desk_le32 "${f[amPm]}"
+    desk_le32 0xFFFFFF
+    desk_le32 "${f[clockColor]}"
+    desk_le32 0
+    desk_le32 "${f[calendarColor]}"
+    desk_le32 0
+    desk_le32 0
+    desk_le32 "${f[desktopStyle]}"
+    desk_le32 "${f[desktopBackColor]}"
+}
+
+# desk_font_hex HEIGHT [FACE]: a LOGFONTA (60 bytes) of a GB2312 font in hexadecimal.
+desk_font_hex() {
+    local face=${2:-WenQuanYi Micro Hei} hex
+    desk_le32 "$1"
+    printf '%024d' 0 # width, escapement, orientation
+    desk_le32 400
+    printf '0000008600000000' # italic, underline, strikeout, charset 134, the rest 0
+    hex=$(printf '%s' "$face" | od -An -v -tx1 | tr -d ' \n')
+    printf '%s' "$hex"
+    printf '%0*d\n' $((64 - ${#hex})) 0
+}
+
+# desk_send_settings [FIELD=VALUE ...]: CD_SETTINGS to the list view; prints its answer.
+desk_send_settings() { probe copydata-hex "$DESK_VIEW" 3 "$(desk_settings_hex "$@")" | tr -d '\r'; }
+
+# ---------------------------------------------------------------- registry
+
+desk_reg_display() { bed_reg_add 'HKCU\software\wendrix\clock\Display' "$1" "$2" "$3"; }
+desk_reg_clock() { bed_reg_add 'HKCU\software\wendrix\clock' "$1" "$2" "$3"; }
+
+# desk_reg_font KEY POINTS: a complete font group under the clock, calender or reminder key.
+desk_reg_font() {
+    local key='HKCU\software\wendrix\clock'
+    [[ $1 == clock ]] || key="$key\\$1"
+    bed_reg_add "$key" FontName REG_SZ 'WenQuanYi Micro Hei'
+    bed_reg_add "$key" FontSize REG_DWORD "$2"
+    bed_reg_add "$key" FontWeight REG_DWORD 400
+    bed_reg_add "$key" Charset REG_DWORD 134
+    bed_reg_add "$key" Italic REG_DWORD 0
+    bed_reg_add "$key" Bolt REG_DWORD 0
+    bed_reg_add "$key" UnderLine REG_DWORD 0
+}
+
+# desk_reg_defaults STYLE BACKCOLOR BACKIMAGE-UNIX-PATH: the settings every scenario starts
+# from: fonts, white clock text, yellow calendar text, seconds shown, the background.
+desk_reg_defaults() {
+    desk_reg_display DeskTopStyle REG_DWORD "$1"
+    desk_reg_display DeskTopBackColor REG_DWORD "$2"
+    desk_reg_display DisPlaySecond REG_DWORD 1
+    desk_reg_clock BackImage REG_SZ "$(bed_winpath "$3")"
+    desk_reg_clock FontColor REG_DWORD 0xFFFFFF
+    bed_reg_add 'HKCU\software\wendrix\clock\calender' FontColor REG_DWORD 0x00FFFF
+    desk_reg_font clock 18
+    desk_reg_font calender 10
+    desk_reg_font reminder 11
+}
+
+# ---------------------------------------------------------------- lunavis
+
+# desk_attach: starts lunavis, which hooks the stand-in shell, and waits until the list
+# view is subclassed and the clock strip shows text.
+desk_attach() {
+    bed_start lunavis app/lunavis.exe
+    bed_wait_debug_log '^视图窗口过程替代成功' 30 || fail "the list view was not subclassed"
+    wait_until 20 desk_clock_drawn || fail "no clock text on the desktop"
+}
+
+# desk_detach: lunavis exits through its own exit path (EndHook) and is gone.
+desk_detach() {
+    probe post "$DESK_MAIN" UM_EXIT >/dev/null || fail "no lunavis main window"
+    bed_wait_exit lunavis 20 || fail "lunavis did not exit"
+}
+
+desk_clock_drawn() {
+    local shot
+    shot=$(bed_screenshot .clock-probe) || return 1
+    (($(desk_count_other "$shot" $DESK_CLOCK "$(bed_pixel "$shot" 5 700)") > 30))
+}
+
+# ---------------------------------------------------------------- pixels
+
+# desk_pixels PNG X Y W H: every pixel of the region as "R G B" lines.
+desk_pixels() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 rgb:- 2>/dev/null |
+        od -An -v -tu1 -w3 | awk '{ print $1, $2, $3 }'
+}
+
+# desk_count_other PNG X Y W H "R G B": pixels of the region that differ from the colour.
+desk_count_other() {
+    desk_pixels "$1" "$2" "$3" "$4" "$5" | awk -v c="$6" '$0 != c { n++ } END { print n + 0 }'
+}
+
+# desk_count_where PNG X Y W H AWK-CONDITION: pixels ($1 red, $2 green, $3 blue) that fit.
+desk_count_where() {
+    desk_pixels "$1" "$2" "$3" "$4" "$5" | awk "$6 { n++ } END { print n + 0 }"
+}
+
+# desk_bbox PNG X Y W H "R G B": "LEFT TOP RIGHT BOTTOM" (region coordinates) of the pixels
+# that differ from the colour, or "none".
+desk_bbox() {
+    desk_pixels "$1" "$2" "$3" "$4" "$5" | awk -v c="$6" -v w="$4" '
+        $0 != c { x = (NR - 1) % w; y = int((NR - 1) / w)
+                  if (!n++) { l = r = x; t = b = y }
+                  if (x < l) l = x; if (x > r) r = x; if (y < t) t = y; if (y > b) b = y }
+        END { if (n) print l, t, r, b; else print "none" }'
+}
+
+# desk_diff PNG-A PNG-B X Y W H: how many pixels of the region differ between two shots.
+desk_diff() {
+    diff <(desk_pixels "$1" "$3" "$4" "$5" "$6") <(desk_pixels "$2" "$3" "$4" "$5" "$6") |
+        grep -c '^<'
+}
+
+# desk_today_cell: "X Y W H" of today's cell in the month grid (below the weekday row).
+desk_today_cell() {
+    local first day k
+    first=$(date -d "$(date +%Y-%m-01)" +%w)
+    day=$(date +%-d)
+    k=$((first + day - 1))
+    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + (k / 7 + 1) * DESK_ROW_H)) $DESK_CELL_W \
+        $DESK_ROW_H
+}
+
+# desk_wait_second_below N: waits until the clock's second is below N (so that the next
+# few seconds stay in this minute).
+desk_wait_second_below() {
+    while (($(date +%-S) >= $1)); do
+        sleep 0.5
+    done
+}

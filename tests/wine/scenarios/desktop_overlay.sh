@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The overlay on a solid background: clock strip, calendar text and month grid in their
+# rectangles, the rest untouched; the weekday header red and today's cell blue; a clock
+# that changes from one second to the next, or only with the minute once a settings record
+# hides the seconds; short copy-data records ignored; CD_SETTINGSQUIET without a redraw; a
+# larger calendar font redrawing the grid; a clean detach that gives the list view its own
+# painting back.
+# timeout: 240
+source "$(dirname "$0")/../lib/bed.sh"
+source "$(dirname "$0")/desktop_helpers.bash"
+bed_require app/lunavis.exe hook/lunahook.dll
+bed_init
+
+bg='64 64 64'
+desk_reg_defaults 2 0x404040 "$BED_RUN/data/back.bmp" # no data files in that folder
+bed_shell_start
+desk_attach
+check_eq "list view subclassed" "view=1" "$(bed_shell subclassed | grep -o 'view=.')"
+check "no reminder file: logged" bed_debug_log_has '^Open Reminder File fail!!$'
+
+# ---- panels in their rectangles
+shot=$(bed_screenshot overlay)
+white='$1 == 255 && $2 == 255 && $3 == 255'
+yellow='$1 > 200 && $2 > 200 && $3 < 80'
+red='$1 > 180 && $2 < 60 && $3 < 60'
+blue='$3 > 180 && $1 < 60 && $2 < 60'
+check "clock text in the clock colour" test "$(desk_count_where "$shot" $DESK_CLOCK "$white")" -gt 20
+check "calendar text in the clock colour" \
+    test "$(desk_count_where "$shot" $DESK_CALTEXT "$white")" -gt 200
+check "month grid in the calendar colour" test "$(desk_count_where "$shot" $DESK_GRID "$yellow")" -gt 500
+check "weekday header red" test "$(desk_count_where "$shot" $DESK_GRID_HEADER "$red")" -gt 50
+check_eq "no red below the header" 0 "$(desk_count_where "$shot" 341 331 683 381 "$red")"
+cell=$(desk_today_cell)
+today_blue=$(desk_count_where "$shot" $cell "$blue")
+check "today's cell blue ($cell)" test "$today_blue" -gt 20
+check_eq "no blue outside today's cell" "$today_blue" "$(desk_count_where "$shot" $DESK_GRID "$blue")"
+check_eq "left third untouched" 0 "$(desk_count_other "$shot" $DESK_LEFT "$bg")"
+check_eq "empty reminder panel untouched" 0 "$(desk_count_other "$shot" $DESK_REMINDER "$bg")"
+check_eq "nothing between the text and the grid's left edge" 0 \
+    "$(desk_count_other "$shot" 0 256 341 400 "$bg")"
+
+# ---- the clock strip follows the seconds
+desk_wait_second_below 50
+a=$(bed_screenshot second-a)
+second=$(date +%S)
+second_passed() { [[ "$(date +%S)" != "$second" ]]; }
+wait_until 3 second_passed
+sleep 0.5
+b=$(bed_screenshot second-b)
+check "clock strip changed within a second" test "$(desk_diff "$a" "$b" $DESK_CLOCK)" -gt 0
+check_eq "the calendar text stayed" 0 "$(desk_diff "$a" "$b" $DESK_CALTEXT)"
+check_eq "the grid stayed" 0 "$(desk_diff "$a" "$b" $DESK_GRID)"
+read -r l _ r _ <<<"$(desk_bbox "$b" $DESK_CLOCK "$bg")"
+with_seconds=$((r - l))
+
+# ---- a settings record with the seconds hidden
+desk_wait_second_below 50
+check_eq "CD_SETTINGS answered" 1 "$(desk_send_settings showSeconds=0)"
+c=$(bed_screenshot no-seconds-a)
+sleep 1.5
+d=$(bed_screenshot no-seconds-b)
+check_eq "without seconds the clock stays within the minute" 0 "$(desk_diff "$c" "$d" $DESK_CLOCK)"
+read -r l _ r _ <<<"$(desk_bbox "$d" $DESK_CLOCK "$bg")"
+check "the clock text lost its seconds ($with_seconds, then $((r - l)) wide)" \
+    test $((r - l)) -lt "$with_seconds"
+
+# ---- records shorter than their size are ignored
+short=$(desk_settings_hex showSeconds=1 | cut -c1-190) # 95 bytes
+check_eq "a 95-byte settings record is answered" 1 \
+    "$(probe copydata-hex "$DESK_VIEW" 3 "$short" | tr -d '\r')"
+check_eq "a 59-byte font is answered" 1 \
+    "$(probe copydata-hex "$DESK_VIEW" 0 "$(desk_font_hex -40 | cut -c1-118)" | tr -d '\r')"
+check_eq "an empty payload is answered" 1 "$(probe copydata-hex "$DESK_VIEW" 10 '' | tr -d '\r')"
+desk_wait_second_below 55
+e=$(bed_screenshot short-records)
+sleep 1.2
+f=$(bed_screenshot short-records-b)
+check_eq "seconds still hidden after the short record" 0 "$(desk_diff "$e" "$f" $DESK_CLOCK)"
+check_eq "grid unchanged by the short font" 0 "$(desk_diff "$d" "$f" $DESK_GRID)"
+
+# ---- CD_SETTINGSQUIET: the record changes, nothing is redrawn until a tick does
+desk_wait_second_below 50
+check_eq "CD_SETTINGSQUIET answered" 1 \
+    "$(probe copydata-hex "$DESK_VIEW" 10 "$(desk_settings_hex calendarColor=0x00FF00)" | tr -d '\r')"
+g=$(bed_screenshot quiet)
+check_eq "quiet record: grid not redrawn" 0 "$(desk_diff "$f" "$g" $DESK_GRID)"
+h=$(bed_screenshot quiet-later)
+sleep 1.2
+i=$(bed_screenshot quiet-later-b)
+check "quiet record: the next ticks show the seconds again" test "$(desk_diff "$h" "$i" $DESK_CLOCK)" -gt 0
+
+# ---- a larger calendar font redraws the grid at once
+check_eq "CD_CALENDARFONT answered" 1 \
+    "$(probe copydata-hex "$DESK_VIEW" 0 "$(desk_font_hex -40)" | tr -d '\r')"
+j=$(bed_screenshot big-font)
+check "the grid was redrawn" test "$(desk_diff "$i" "$j" $DESK_GRID)" -gt 500
+read -r _ t _ b <<<"$(desk_bbox "$i" $DESK_GRID_HEADER "$bg")"
+read -r _ t2 _ b2 <<<"$(desk_bbox "$j" $DESK_GRID_HEADER "$bg")"
+check "taller weekday names ($((b - t)), then $((b2 - t2)))" test $((b2 - t2)) -gt $((b - t))
+green='$2 > 200 && $1 < 80 && $3 < 80'
+check_eq "the quiet record's colour was not adopted" 0 "$(desk_count_where "$j" $DESK_GRID "$green")"
+check "the grid still in the calendar colour" test "$(desk_count_where "$j" $DESK_GRID "$yellow")" -gt 500
+
+# ---- detach: the list view paints itself again
+desk_detach
+check_eq "list view no longer subclassed" "view=0" "$(bed_shell subclassed | grep -o 'view=.')"
+detach_lines() {
+    bed_debug_log | grep -xE 'listview  prevwndproc handle:[0-9A-F]+|结束视图勾连|恢复视图进程(错误)?' |
+        sed 's/:[0-9A-F]*$/:/' | tr '\n' '|'
+}
+check_eq "detach logged in order" "listview  prevwndproc handle:|结束视图勾连|恢复视图进程|" \
+    "$(detach_lines)"
+check_eq "shell repainted" ok "$(bed_shell repaint | tr -d '\r')"
+k=$(bed_screenshot detached)
+check_eq "the stand-in's own desktop colour is back" 0 \
+    "$(desk_count_other "$k" $DESK_LEFT '58 110 165')"
+check "the shell is still running" bed_alive shell
+bed_finish
