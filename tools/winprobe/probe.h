@@ -39,6 +39,8 @@ extern const CommandGroup kDialogCommands;
 extern const CommandGroup kShellCommands;
 extern const CommandGroup kInputCommands;
 extern const CommandGroup kNotifyCommands;
+extern const CommandGroup kControlCommands;
+extern const CommandGroup kListCommands;
 
 // Output: UTF-8 to stdout, byte for byte; diagnostics to stderr.
 void Print(const std::string& text);
