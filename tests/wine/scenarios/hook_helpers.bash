@@ -1,0 +1,70 @@
+# Helpers of the start-up, exit and hook scenarios: lunavis against the stand-in shell.
+# Sourced after bed.sh.
+
+LUNAVIS=app/lunavis.exe
+MAIN_WINDOW='#32770[桌面备忘录]'
+TRAY_ICON_ID=65537
+ALL_SUBCLASSED="desktop=1 view=1 clock=1"
+NONE_SUBCLASSED="desktop=0 view=0 clock=0"
+
+# lunavis_start [NAME]: starts lunavis under NAME (default lunavis).
+lunavis_start() { bed_start "${1:-lunavis}" "$LUNAVIS"; }
+
+subclassed_is() { [[ "$(bed_shell subclassed)" == "$1" ]]; }
+
+# Waits until the shell reports the given subclass state.
+wait_subclassed() { wait_until "${2:-30}" subclassed_is "$1"; }
+
+tray_has_icon() { bed_shell tray | grep -q "id=$TRAY_ICON_ID "; }
+tray_is_empty() { [[ -z "$(bed_shell tray)" ]]; }
+
+# lunavis_running_hooked [NAME]: started, shell hooked, icon shown.
+lunavis_start_hooked() {
+    lunavis_start "${1:-lunavis}"
+    wait_subclassed "$ALL_SUBCLASSED" || fail "lunavis did not subclass the shell's windows"
+    wait_until 20 tray_has_icon || fail "lunavis did not add its notification icon"
+}
+
+# The lines of the debug log that follow the first line matching a pattern.
+log_after() { bed_debug_log | sed -n "/$1/,\$p"; }
+
+# log_in_order DESCRIPTION LINE...: the lines occur in the debug log in this order (other
+# lines, from the other process, may come between them).
+log_in_order() {
+    local what=$1 line next=0 n=0 found
+    shift
+    mapfile -t log < <(bed_debug_log)
+    for line in "$@"; do
+        found=""
+        while ((next < ${#log[@]})); do
+            if [[ "${log[next]}" =~ ^$line$ ]]; then
+                found=1
+                next=$((next + 1))
+                break
+            fi
+            next=$((next + 1))
+        done
+        if [[ -z "$found" ]]; then
+            bed_failed "$what: no line /$line/ in order (after line $n)"
+            return
+        fi
+        n=$next
+    done
+    printf 'ok: %s\n' "$what"
+}
+
+# Ends lunavis the way the clock menu's "退出(&EXIT)" does and waits for the process.
+lunavis_exit() {
+    probe post "$MAIN_WINDOW" 0x1400 >/dev/null
+    bed_wait_exit "${1:-lunavis}" 20
+}
+
+# After ExitPath: process gone, icon removed, the shell's own procedures back.
+check_exited_cleanly() {
+    local name=${1:-lunavis}
+    check "$name: the process has ended" bed_wait_exit "$name" 20
+    check "$name: the notification icon is removed" wait_until 10 tray_is_empty
+    check_eq "$name: the shell's windows have their own procedures back" "$NONE_SUBCLASSED" \
+        "$(bed_shell subclassed)"
+    check "the stand-in shell lives on" bed_alive shell
+}
