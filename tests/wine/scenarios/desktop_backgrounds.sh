@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The desktop backgrounds behind the overlay: the blue gradient read back row by row, a
+# solid colour, a bitmap of another size stretched to the screen, the random colour and an
+# unknown style; UM_RELOADBACK switches between them at once and draws the overlay again.
+# timeout: 240
+source "$(dirname "$0")/../lib/bed.sh"
+source "$(dirname "$0")/desktop_helpers.bash"
+bed_require app/lunavis.exe hook/lunahook.dll
+bed_init
+
+data=$BED_RUN/data
+mkdir -p "$data"
+# 300 x 200: red on the left, green on the right, bright above, dark below.
+convert -size 150x100 xc:'rgb(200,0,0)' -size 150x100 xc:'rgb(0,200,0)' +append \
+    \( -size 150x100 xc:'rgb(100,0,0)' -size 150x100 xc:'rgb(0,100,0)' +append \) -append \
+    -type TrueColor "BMP3:$data/back.bmp" || fail "cannot make the test bitmap"
+
+desk_reg_defaults 1 0 "$data/back.bmp"
+bed_shell_start
+desk_attach
+
+# The list view ends where the taskbar begins.
+read -r _ _ _ view_bottom <<<"$(probe rect "$DESK_VIEW" | tr -d '\r')"
+((view_bottom > 600)) || fail "unexpected list view bottom $view_bottom"
+
+# reload NAME STYLE [COLOR]: new registry values, UM_RELOADBACK, then a screenshot in $shot.
+reload() {
+    desk_reg_display DeskTopStyle REG_DWORD "$2"
+    [[ -n "${3:-}" ]] && desk_reg_display DeskTopBackColor REG_DWORD "$3"
+    check_eq "UM_RELOADBACK answers 1 ($1)" 1 "$(probe send "$DESK_VIEW" UM_RELOADBACK | tr -d '\r')"
+    shot=$(bed_screenshot "$1")
+}
+
+# overlay_drawn SHOT "R G B": clock strip, calendar text and month grid carry text.
+overlay_drawn() {
+    local shot=$1 bg=$2
+    (($(desk_count_other "$shot" $DESK_CLOCK "$bg") > 30)) &&
+        (($(desk_count_other "$shot" $DESK_CALTEXT "$bg") > 300)) &&
+        (($(desk_count_other "$shot" $DESK_GRID "$bg") > 1000))
+}
+
+# ---- gradient: every row of the column x = 320 down to the taskbar
+shot=$(bed_screenshot gradient)
+bad=$(desk_pixels "$shot" 320 0 1 "$view_bottom" | awk '
+    { y = NR - 1; k = int((y + 2) / 3); want = k > 255 ? 0 : 255 - k
+      if ($1 != 0 || $2 != 0 || $3 != want) { if (!n++) first = y ": " $0 " want " want } }
+    END { print n + 0, first }')
+check_eq "gradient rows: blue 255 - ceil(y/3), no red or green" 0 "${bad%% *}"
+check_eq "row 0 pure blue" "0 0 255" "$(bed_pixel "$shot" 320 0)"
+check_eq "rows 1 to 3 blue 254" "0 0 254|0 0 254|0 0 254" \
+    "$(bed_pixel "$shot" 320 1)|$(bed_pixel "$shot" 320 2)|$(bed_pixel "$shot" 320 3)"
+check_eq "row 597 blue 56" "0 0 56" "$(bed_pixel "$shot" 320 597)"
+check "overlay over the gradient" overlay_drawn "$shot" "$(bed_pixel "$shot" 5 300)"
+
+# ---- solid colour 0x336699 (red 0x99, green 0x66, blue 0x33)
+reload solid 2 0x336699
+check_eq "solid: left third in the colour" 0 "$(desk_count_other "$shot" $DESK_LEFT '153 102 51')"
+check_eq "solid: empty reminder panel in the colour" 0 \
+    "$(desk_count_other "$shot" $DESK_REMINDER '153 102 51')"
+check "overlay drawn again over the solid colour" overlay_drawn "$shot" '153 102 51'
+
+# ---- the bitmap, 300 x 200, stretched to 1024 x 768 (its halves meet at x 512, y 384)
+reload bitmap 0
+check_eq "bitmap: bright red top left" "200 0 0" "$(bed_pixel "$shot" 100 300)"
+check_eq "bitmap: dark red bottom left" "100 0 0" "$(bed_pixel "$shot" 100 600)"
+check_eq "bitmap: red up to x 505" "200 0 0" "$(bed_pixel "$shot" 505 100)"
+check_eq "bitmap: green from x 519" "0 200 0" "$(bed_pixel "$shot" 519 100)"
+check_eq "bitmap: bright down to y 378" "200 0 0" "$(bed_pixel "$shot" 20 378)"
+check_eq "bitmap: dark from y 390" "100 0 0" "$(bed_pixel "$shot" 20 390)"
+check "overlay drawn again over the bitmap" overlay_drawn "$shot" "200 0 0"
+
+# ---- random colour: one colour everywhere, a new one on each rebuild
+reload random1 3
+first=$(bed_pixel "$shot" 100 300)
+check_eq "random: the left third in one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$first")"
+sleep 1.1 # the generator is seeded with the time in seconds
+reload random2 3
+second=$(bed_pixel "$shot" 100 300)
+check_eq "random again: one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$second")"
+check "a rebuild draws a new random colour ($first, then $second)" test "$first" != "$second"
+
+# ---- a style the library does not know paints nothing: the blank bitmap shows
+reload unknown 7
+check_eq "unknown style: blank background" 0 "$(desk_count_other "$shot" $DESK_LEFT '0 0 0')"
+check "overlay drawn on the blank background" overlay_drawn "$shot" '0 0 0'
+
+# ---- a bitmap that does not load: the blank background too
+desk_reg_clock BackImage REG_SZ "$(bed_winpath "$data/missing.bmp")"
+reload missing 0
+check_eq "missing bitmap: blank background" 0 "$(desk_count_other "$shot" $DESK_LEFT '0 0 0')"
+
+check "the shell is still running" bed_alive shell
+bed_finish
