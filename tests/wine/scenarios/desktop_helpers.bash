@@ -109,11 +109,17 @@ desk_reg_defaults() {
 
 # desk_attach: starts lunavis, which hooks the stand-in shell, and waits until the list
 # view is subclassed and the clock strip shows text.
+# Each attachment in the same shell adds its own log line.
 desk_attach() {
+    local before
+    before=$(desk_count_subclassed)
     bed_start lunavis app/lunavis.exe
-    bed_wait_debug_log '^视图窗口过程替代成功' 30 || fail "the list view was not subclassed"
+    wait_until 30 desk_subclassed_more_than "$before" || fail "the list view was not subclassed"
     wait_until 20 desk_clock_drawn || fail "no clock text on the desktop"
 }
+
+desk_count_subclassed() { bed_debug_log 2>/dev/null | grep -c '^视图窗口过程替代成功'; }
+desk_subclassed_more_than() { (($(desk_count_subclassed) > $1)); }
 
 # desk_detach: lunavis exits through its own exit path (EndHook) and is gone.
 desk_detach() {
