@@ -10,6 +10,7 @@
 #   LUNA_WINE_WORK     this run's work folder, emptied at start (default: build/wine-work/<name>)
 #   LUNA_WINE_TIMEOUT  seconds after which the run stops itself (default: 300)
 #   BED_KEEP=1         keep the prefix of a passing run (a failing run always keeps it)
+#   BED_USE_DISPLAY=1  use $DISPLAY instead of a private Xvfb (the demo on a desktop)
 
 set -uo pipefail
 
@@ -63,14 +64,15 @@ skip() {
 # check DESCRIPTION COMMAND...: runs the command; records a failure when it fails. The
 # command's output is shown only then.
 check() {
-    local what=$1 out
+    local what=$1 out=${BED_RUN:-/tmp}/.check.out
     shift
-    if out=$("$@" 2>&1); then
+    if "$@" >"$out" 2>&1; then
         printf 'ok: %s\n' "$what"
     else
         bed_failed "$what"
-        [[ -n "$out" ]] && printf '%s\n' "$out" | sed 's/^/    /'
+        sed 's/^/    /' "$out"
     fi
+    rm -f "$out"
 }
 
 # not COMMAND...: succeeds when the command fails (for check, wait_until).
@@ -281,6 +283,14 @@ bed_shell_start() {
 # module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, layout, repaint, quit).
 bed_shell() { probe shell "$@"; }
 
+# bed_shell_says REGEX REQUEST...: the shell's reply matches, e.g.
+#   wait_until 30 bed_shell_says 'view=1' subclassed
+bed_shell_says() {
+    local pattern=$1 reply
+    shift
+    reply=$(bed_shell "$@" 2>/dev/null) && [[ "$reply" =~ $pattern ]]
+}
+
 # ---------------------------------------------------------------- set-up and teardown
 
 # bed_require FILE...: skips the scenario unless these exist in the 64-bit build tree.
@@ -293,6 +303,10 @@ bed_require() {
 
 bed_start_xvfb() {
     local fdfile="$BED_RUN/xvfb.display"
+    if [[ "${BED_USE_DISPLAY:-0}" == 1 && -n "${DISPLAY:-}" ]]; then
+        BED_DISPLAY=$DISPLAY # the caller's own screen (the demo)
+        return
+    fi
     # -displayfd: the server itself takes the first free display number (it creates the
     # /tmp/.X<N>-lock atomically), so parallel runs never pick the same one.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" \
