@@ -10,6 +10,21 @@ NONE_SUBCLASSED="desktop=0 view=0 clock=0"
 # lunavis_start [NAME]: starts lunavis under NAME (default lunavis).
 lunavis_start() { bed_start "${1:-lunavis}" "$LUNAVIS"; }
 
+# log_has EXTENDED-REGEX: a line of the debug log matches. (Reads the whole log first: a
+# "grep -q" that stops early would fail the pipeline under pipefail.)
+log_has() {
+    local log
+    log=$(bed_debug_log)
+    grep -qE -- "$1" <<<"$log"
+}
+
+# log_count EXTENDED-REGEX: how many lines of the debug log match.
+log_count() {
+    local log
+    log=$(bed_debug_log)
+    grep -cE -- "$1" <<<"$log"
+}
+
 subclassed_is() { [[ "$(bed_shell subclassed)" == "$1" ]]; }
 
 # Waits until the shell reports the given subclass state.

@@ -29,15 +29,15 @@ log_in_order "the list view's first-time lines" \
 log_in_order "the desktop view's first-time lines" \
     "第一次替换目的窗口过程" "目的窗口过程替代成功,替代后的窗口过程:$hex" "" \
     "传入的窗口句柄$hex,DLL进程原先获得的句柄$hex"
-check "the clock's first-time lines" bed_debug_log_has "^目的窗口过程替代成功$"
+check "the clock's first-time lines" log_has "^目的窗口过程替代成功$"
 
 windows=$(bed_shell windows)
 defview=$(grep '^defview=' <<<"$windows" | cut -d= -f2)
 listview=$(grep '^listview=' <<<"$windows" | cut -d= -f2)
 clock=$(grep '^clock=' <<<"$windows" | cut -d= -f2)
-check "the desktop view found is the shell's" bed_debug_log_has "^桌面窗口已经找到:${defview#0x}$"
-check "the list view found is the shell's" bed_debug_log_has "^视图窗口已经找到:${listview#0x}$"
-check "the clock found is the shell's" bed_debug_log_has "^时钟窗口已经找到:${clock#0x}$"
+check "the desktop view found is the shell's" log_has "^桌面窗口已经找到:${defview#0x}$"
+check "the list view found is the shell's" log_has "^视图窗口已经找到:${listview#0x}$"
+check "the clock found is the shell's" log_has "^时钟窗口已经找到:${clock#0x}$"
 check_eq "lunahook is pinned in the shell" "loaded=1 count=-1 pinned=1" \
     "$(bed_shell module lunahook.dll)"
 

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# timeout: 300
+# Every way out runs ExitPath: the "退出" button, UM_EXIT from the clock menu, WM_ENDSESSION
+# (also with wParam FALSE), and the cancel command (Esc, close box, WM_CLOSE), which must
+# not leave the shell hooked. Each time the icon goes, the shell's procedures come back,
+# the process ends, and a new start right after hooks the shell again. Requests that come
+# while the exit is under way do no harm.
+source "$(dirname "$0")/../lib/bed.sh"
+source "$(dirname "$0")/hook_helpers.bash"
+bed_require "$LUNAVIS" app/lunahook.dll
+bed_init
+bed_shell_start
+
+run=0
+exit_by() {
+    local what=$1
+    shift
+    run=$((run + 1))
+    local name="run$run"
+    local restores_before unhooks_before
+    restores_before=$(log_count '^恢复视图进程$')
+    unhooks_before=$(log_count '^卸载时钟钩子函数:')
+    lunavis_start_hooked "$name"
+    "$@"
+    check_exited_cleanly "$name ($what)"
+    check_eq "$name ($what): the list view was restored by its subclass" \
+        $((restores_before + 1)) "$(log_count '^恢复视图进程$')"
+    check_eq "$name ($what): EndHook removed the clock hook" $((unhooks_before + 1)) \
+        "$(log_count '^卸载时钟钩子函数:')"
+}
+
+exit_button() { probe press "$MAIN_WINDOW/@1003" >/dev/null; }
+exit_message() { probe post "$MAIN_WINDOW" 0x1400 >/dev/null; }
+end_session() { probe send "$MAIN_WINDOW" WM_ENDSESSION 1 0 >/dev/null; }
+end_session_cancelled() { probe send "$MAIN_WINDOW" WM_ENDSESSION 0 0 >/dev/null; }
+close_window() { probe post "$MAIN_WINDOW" WM_CLOSE >/dev/null; }
+escape_command() { probe post "$MAIN_WINDOW" WM_COMMAND 2 0 >/dev/null; }
+exit_twice() {
+    probe post "$MAIN_WINDOW" 0x1400 >/dev/null
+    # The window may be gone before the later ones are posted.
+    probe post "$MAIN_WINDOW" WM_ENDSESSION 0 0 >/dev/null 2>&1
+    probe post "$MAIN_WINDOW" WM_COMMAND 1003 0 >/dev/null 2>&1
+}
+
+exit_by "退出 button" exit_button
+exit_by "UM_EXIT" exit_message
+exit_by "WM_ENDSESSION" end_session
+exit_by "WM_ENDSESSION FALSE" end_session_cancelled
+exit_by "WM_CLOSE" close_window
+exit_by "IDCANCEL" escape_command
+exit_by "three requests at once" exit_twice
+
+# The last start proves the event of every earlier run was closed.
+lunavis_start_hooked last
+check_eq "the last start hooks the shell" "$ALL_SUBCLASSED" "$(bed_shell subclassed)"
+plain_desktop="58 110 165"
+shot=$(bed_screenshot hooked)
+check "while hooked the desktop shows lunahook's picture" \
+    test "$(bed_pixel "$shot" 600 400)" != "$plain_desktop"
+lunavis_exit last
+check_exited_cleanly last
+# ExitPath redraws the whole desktop, but under Wine a redraw asked by one process does not
+# repaint another process's windows: the stand-in shell repaints itself here.
+bed_shell repaint >/dev/null
+shot=$(bed_screenshot after-exit)
+check_eq "after the exit the shell paints its own desktop again" "$plain_desktop" \
+    "$(bed_pixel "$shot" 600 400)"
+bed_finish
