@@ -5,11 +5,7 @@
 
 namespace luna {
 
-// Opens HKEY_CURRENT_USER\subkey with create semantics (KEY_QUERY_VALUE) and reads the
-// value into destination, capacity bytes at most; its type is not checked. Returns 1 when
-// the value was read, 0 otherwise. A key that had to be created stays, empty, and counts
-// as holding no values. A text that fills the whole capacity without a terminator counts
-// as unreadable; a shorter one is terminated here.
+// ReadRegistryValue of registry_value.h on HKEY_CURRENT_USER.
 int ReadRegistryValue(const char* subkey, const char* valueName, void* destination,
                       std::uint32_t capacity);
 
