@@ -6,6 +6,7 @@
 #include "app/res/resource_ids.h"
 #include "app/settings_copy.h"
 #include "app/settings_sheet_launch.h"
+#include "app/timed_shutdown.h"
 #include "app/tray_icon.h"
 #include "hook/lunahook.h"
 #include "shared/messages.h"
@@ -28,6 +29,8 @@ const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapCommand(IDCANCEL, &MainDialog::OnExit),
     MapMessage(WM_ENDSESSION, &MainDialog::OnEndSession),
     MapMessage(UM_HELP, &MainDialog::OnHelp),
+    MapMessage(WM_TIMER, &MainDialog::OnTimer),
+    MapMessage(UM_TRAYICON, &MainDialog::OnTrayIcon),
 };
 
 MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
@@ -163,6 +166,21 @@ bool MainDialog::OnEndSession(WPARAM, LPARAM, LRESULT&) {
 bool MainDialog::OnHelp(WPARAM, LPARAM, LRESULT& result) {
     ShowAbout();
     result = 0;
+    return true;
+}
+
+bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
+    // Whatever the timer: the timed shutdown is the only thing it serves.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    if (state_.settings.shutdownArmed != 0) {
+        CheckShutdown(shutdown_, state_.settings, Window(), now);
+    }
+    return false; // then the default processing
+}
+
+bool MainDialog::OnTrayIcon(WPARAM, LPARAM lParam, LRESULT& result) {
+    result = OnTrayIconCallback(trayIcon_, state_.desktopListView, lParam);
     return true;
 }
 

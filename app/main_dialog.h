@@ -8,6 +8,7 @@
 
 #include "app/control_state.h"
 #include "app/framework/dialog.h"
+#include "app/logic/shutdown.h"
 #include "app/single_instance.h"
 
 namespace luna {
@@ -29,6 +30,8 @@ class MainDialog : public Dialog {
     bool OnExit(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnEndSession(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnHelp(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnTrayIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void AddAboutToSystemMenu();
     void SendSettingsToShell();
@@ -44,6 +47,7 @@ class MainDialog : public Dialog {
     HICON icon_;
     NOTIFYICONDATAA trayIcon_{};
     bool exiting_ = false;
+    ShutdownTrigger shutdown_;
 };
 
 } // namespace luna

@@ -1,5 +1,5 @@
 // The notification-area icon of the main window, in the first, smallest form of the
-// record that every shell understands.
+// record that every shell understands, its tooltip and its callback.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,9 @@
 
 namespace luna {
 
-#if !defined(_WIN64)
+#if defined(_WIN64)
+static_assert(NOTIFYICONDATAA_V1_SIZE == 104, "the first form of the icon record, 64-bit");
+#else
 static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first form of the icon record is 88 bytes");
 #endif
 
@@ -21,5 +23,14 @@ void AddTrayIcon(const NOTIFYICONDATAA& kept);
 
 // Removes the icon of owner with a fresh record naming only the window and the id.
 void RemoveTrayIcon(HWND owner);
+
+// Puts the date and time of now and today's calendar text into the kept record's tip and
+// hands the whole record to the shell again.
+void RefreshTip(NOTIFYICONDATAA& kept);
+
+// The callback (UM_TRAYICON) for the mouse message in lParam: a hover refreshes the tip, a
+// right click asks the taskbar clock to open the clock menu at the pointer. Returns the
+// callback's answer.
+LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, LPARAM lParam);
 
 } // namespace luna

@@ -1,10 +1,29 @@
-// The taskbar clock's procedure while the library is attached.
+// The taskbar clock's procedure while the library is attached: the clock menu, its
+// commands, and the restore on UM_EXIT.
+#include <windowsx.h>
+
+#include "hook/clock_menu.h"
 #include "hook/debug_log.h"
+#include "hook/desktop_state.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_procs.h"
+#include "shared/clock_menu.h"
 #include "shared/messages.h"
+#include "shared/win32/clock_menu_popup.h"
 
 namespace {
+
+// The taskbar's question for the clock's size; the clock answers it with 0 while attached.
+constexpr UINT kClockSizeQuery = WM_USER + 100;
+static_assert(kClockSizeQuery == 0x0464, "the taskbar's clock message");
+
+LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WNDPROC previous = luna::SharedState().m_ClockOldProc;
+    if (previous == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return CallWindowProcA(previous, window, message, wParam, lParam);
+}
 
 LRESULT RestoreClock(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
@@ -15,7 +34,8 @@ LRESULT RestoreClock(HWND window) {
     luna::WriteDebugLogf("clock  prevwndproc handle:%" PRIXPTR,
                          luna::HandleBits(state.m_ClockOldProc));
     luna::WriteDebugLog("结束时钟勾连");
-    // The clock's own timers belong to the shell: the library set none on this window.
+    // The clock's timers are the shell's own (the library sets none on this window):
+    // stopping one would stop the taskbar's clock, so none is killed here.
     state.m_hClockWnd = nullptr;
     if (SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.m_ClockOldProc)) !=
         0) {
@@ -26,11 +46,52 @@ LRESULT RestoreClock(HWND window) {
     return 1;
 }
 
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const luna::ClockCommand command = luna::RouteClockCommand(LOWORD(wParam));
+    switch (command.route) {
+    case luna::ClockCommandRoute::MainWindow:
+        // Posted, never sent: the taskbar's thread does not wait for lunavis. Without a
+        // main window a post would land in this thread's own queue.
+        if (HWND main = luna::SharedState().m_hMainWnd) {
+            PostMessageA(main, command.message, 0, 0);
+        }
+        return 0;
+    case luna::ClockCommandRoute::Taskbar:
+        // The clock's grandparent is Shell_TrayWnd.
+        PostMessageA(GetParent(GetParent(window)), WM_COMMAND, wParam, lParam);
+        return 1;
+    case luna::ClockCommandRoute::NotOurs:
+        break;
+    }
+    return PassOn(window, WM_COMMAND, wParam, lParam);
+}
+
+LRESULT OnClockMenu(HWND window, LPARAM lParam) {
+    // A request that arrives while the menu is open (its loop dispatches posted messages)
+    // would otherwise destroy the menu being tracked.
+    if (luna::PopupMenuOpenOnThisThread()) {
+        return 1;
+    }
+    luna::BuildClockMenu();
+    // Signed, so that a point on a monitor left of or above the primary one stays there.
+    luna::TrackClockMenu(luna::m_hClockMenu, window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    return 1;
+}
+
 } // namespace
 
 LRESULT CALLBACK ClockSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == luna::UM_EXIT) {
+    switch (message) {
+    case kClockSizeQuery:
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
+    case luna::UM_EXIT:
         return RestoreClock(window);
+    case luna::UM_CLOCKMENU:
+        return OnClockMenu(window, lParam);
+    default:
+        break;
     }
-    return CallWindowProcA(luna::SharedState().m_ClockOldProc, window, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
 }

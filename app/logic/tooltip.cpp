@@ -1,0 +1,64 @@
+#include "app/logic/tooltip.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace luna {
+
+namespace {
+
+bool IsGbkLead(unsigned char c) {
+    return c >= 0x81 && c <= 0xFE;
+}
+
+bool IsGbkTrail(unsigned char c) {
+    return c >= 0x40 && c <= 0xFE && c != 0x7F;
+}
+
+std::size_t BoundedLength(const char* text, std::size_t bound) {
+    if (text == nullptr) {
+        return 0;
+    }
+    const void* end = std::memchr(text, '\0', bound);
+    return end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - text) : bound;
+}
+
+} // namespace
+
+std::size_t GbkPrefixLength(const char* text, std::size_t limit) {
+    if (text == nullptr) {
+        return 0;
+    }
+    std::size_t kept = 0;
+    while (kept < limit && text[kept] != '\0') {
+        const auto lead = static_cast<unsigned char>(text[kept]);
+        std::size_t width = 1;
+        if (IsGbkLead(lead) && IsGbkTrail(static_cast<unsigned char>(text[kept + 1]))) {
+            width = 2;
+        }
+        if (kept + width > limit) {
+            break;
+        }
+        kept += width;
+    }
+    return kept;
+}
+
+void ComposeTrayTip(const LocalTime& now, const char* calendarText, char (&tip)[kTrayTipSize]) {
+    // Six numbers of up to eleven characters and the four GBK characters fit easily.
+    char composed[128 + kTrayCalendarBufferSize] = {};
+    const int written = std::snprintf(composed, 128, "%d年%d月%d日\n%d:%d:%02d", now.year,
+                                      now.month, now.day, now.hour, now.minute, now.second);
+    std::size_t length = written > 0 ? static_cast<std::size_t>(written) : 0;
+    if (length >= 128) {
+        length = 127;
+    }
+    const std::size_t calendarLength = BoundedLength(calendarText, kTrayCalendarBufferSize);
+    std::memcpy(composed + length, calendarText != nullptr ? calendarText : "", calendarLength);
+    composed[length + calendarLength] = '\0';
+
+    std::memset(tip, 0, sizeof tip);
+    std::memcpy(tip, composed, GbkPrefixLength(composed, kTrayTipSize - 1));
+}
+
+} // namespace luna
