@@ -1,0 +1,241 @@
+#include "app/clock_page.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/framework/color_dialog.h"
+#include "app/res/clock_page_ids.h"
+#include "app/sheet_controls.h"
+#include "app/sheet_font_picker.h"
+#include "app/sheet_page_context.h"
+
+namespace luna {
+namespace {
+
+constexpr char kMessageCaption[] = "lunavis";
+
+// Reads an edit box; a text too long for a separator comes back whole so it can be refused.
+bool ReadEditText(HWND page, int id, char* out, std::size_t size) {
+    char text[64] = {};
+    GetDlgItemTextA(page, id, text, sizeof text);
+    if (!SeparatorFits(text)) {
+        return false;
+    }
+    std::memset(out, 0, size);
+    std::memcpy(out, text, std::min(std::strlen(text), size - 1));
+    return true;
+}
+
+} // namespace
+
+const MessageEntry<MessageHandler<IDD_CLOCK>> IDD_CLOCK::kMessages[] = {
+    MapNotification(IDC_CLOCK_FONT, BN_CLICKED, &IDD_CLOCK::OnFont),
+    MapNotification(IDC_CLOCK_COLOR, BN_CLICKED, &IDD_CLOCK::OnColor),
+    MapNotification(IDC_CLOCK_YEAR4, BN_CLICKED, &IDD_CLOCK::OnYear4),
+    MapNotification(IDC_CLOCK_YEAR2, BN_CLICKED, &IDD_CLOCK::OnYear2),
+    MapNotification(IDC_CLOCK_HOUR12, BN_CLICKED, &IDD_CLOCK::OnHour12),
+    MapNotification(IDC_CLOCK_WEEKDAY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_DATE, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_SECONDS, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_AMPM, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_CUSTOM_DATE_SEP, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_CUSTOM_TIME_SEP, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_ORDER_YMD, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_ORDER_MDY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_ORDER_DMY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
+    MapNotification(IDC_CLOCK_DATE_SEP, EN_CHANGE, &IDD_CLOCK::OnDateSeparatorEdited),
+    MapNotification(IDC_CLOCK_TIME_SEP, EN_CHANGE, &IDD_CLOCK::OnTimeSeparatorEdited),
+};
+
+IDD_CLOCK::IDD_CLOCK(ControlState& state) : PropertyPage(DLG_CLOCK_PAGE), state_(state) {}
+
+bool IDD_CLOCK::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return DispatchTable(*this, kMessages, message, wParam, lParam, result);
+}
+
+BOOL IDD_CLOCK::OnInitDialog() {
+    HWND page = Window();
+    // The edit boxes take the page's separator texts (empty on a new page) and their limit.
+    SendDlgItemMessageA(page, IDC_CLOCK_DATE_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
+    SendDlgItemMessageA(page, IDC_CLOCK_TIME_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
+    SetDlgItemTextA(page, IDC_CLOCK_DATE_SEP, dateSeparatorText_);
+    SetDlgItemTextA(page, IDC_CLOCK_TIME_SEP, timeSeparatorText_);
+
+    flags_ = ClockPageFlags{};
+    const ClockPageControls c = ClockControlsFromSettings(state_.settings);
+    SetTicked(page, c.year4 ? IDC_CLOCK_YEAR4 : IDC_CLOCK_YEAR2, true);
+    SetTicked(page, IDC_CLOCK_WEEKDAY, c.weekday);
+    SetTicked(page, IDC_CLOCK_DATE, c.date);
+    SetTicked(page, IDC_CLOCK_HOUR12, c.hour12);
+    EnablePageControl(page, IDC_CLOCK_AMPM, c.amPmEnabled);
+    SetTicked(page, IDC_CLOCK_SECONDS, c.seconds);
+
+    // Showing the stored separators counts as editing them, like the user's own typing.
+    SetDlgItemTextA(page, IDC_CLOCK_DATE_SEP, c.dateSeparatorText);
+    SetDlgItemTextA(page, IDC_CLOCK_TIME_SEP, c.timeSeparatorText);
+    // The custom boxes become active only when the user edits a separator.
+    SetTicked(page, IDC_CLOCK_CUSTOM_DATE_SEP, false);
+    EnablePageControl(page, IDC_CLOCK_CUSTOM_DATE_SEP, false);
+    SetTicked(page, IDC_CLOCK_CUSTOM_TIME_SEP, false);
+    EnablePageControl(page, IDC_CLOCK_CUSTOM_TIME_SEP, false);
+
+    if (c.amPm) {
+        SetTicked(page, IDC_CLOCK_AMPM, true);
+    }
+    switch (c.dateOrder) {
+    case DateOrderButton::YearMonthDay:
+        SetTicked(page, IDC_CLOCK_ORDER_YMD, true);
+        break;
+    case DateOrderButton::MonthDayYear:
+        SetTicked(page, IDC_CLOCK_ORDER_MDY, true);
+        break;
+    default:
+        SetTicked(page, IDC_CLOCK_ORDER_DMY, true);
+        break;
+    }
+    return TRUE;
+}
+
+void IDD_CLOCK::MarkDisplayChanged() {
+    flags_.displayChanged = true;
+    SetModified(true);
+}
+
+bool IDD_CLOCK::OnFont(WPARAM, LPARAM, LRESULT&) {
+    if (PickFont(Window(), &font_)) {
+        flags_.fontChanged = true;
+        SetModified(true);
+    } else {
+        flags_.fontChanged = false; // a font chosen earlier in this visit is not written
+    }
+    return true;
+}
+
+bool IDD_CLOCK::OnColor(WPARAM, LPARAM, LRESULT&) {
+    ColorDialog dialog(0, CC_FULLOPEN);
+    if (dialog.DoModal(Window())) {
+        SetModified(true);
+        flags_.colorChanged = true;
+        state_.settings.clockColor = dialog.Color();
+    } else {
+        flags_.colorChanged = false;
+    }
+    return true;
+}
+
+bool IDD_CLOCK::OnYear4(WPARAM, LPARAM, LRESULT&) {
+    SetTicked(Window(), IDC_CLOCK_YEAR2, !IsTicked(Window(), IDC_CLOCK_YEAR4));
+    MarkDisplayChanged();
+    return true;
+}
+
+bool IDD_CLOCK::OnYear2(WPARAM, LPARAM, LRESULT&) {
+    SetTicked(Window(), IDC_CLOCK_YEAR4, !IsTicked(Window(), IDC_CLOCK_YEAR2));
+    MarkDisplayChanged();
+    return true;
+}
+
+bool IDD_CLOCK::OnHour12(WPARAM, LPARAM, LRESULT&) {
+    MarkDisplayChanged();
+    EnablePageControl(Window(), IDC_CLOCK_AMPM, IsTicked(Window(), IDC_CLOCK_HOUR12));
+    return true;
+}
+
+bool IDD_CLOCK::OnDisplayOption(WPARAM, LPARAM, LRESULT&) {
+    MarkDisplayChanged();
+    return true;
+}
+
+// Edit boxes of this system may count their limit in characters rather than bytes; a text
+// longer than a separator's two bytes is cut back to what fits, so typing stops there.
+bool IDD_CLOCK::KeepSeparatorLimit(int editId) {
+    char text[64] = {};
+    GetDlgItemTextA(Window(), editId, text, sizeof text);
+    if (SeparatorFits(text)) {
+        return true;
+    }
+    char field[2];
+    WriteSeparator(field, text);
+    SetDlgItemTextA(Window(), editId, ReadSeparator(field).text); // notifies once more
+    SendDlgItemMessageA(Window(), editId, EM_SETSEL, kSeparatorMaxBytes, kSeparatorMaxBytes);
+    MessageBeep(MB_OK);
+    return false;
+}
+
+void IDD_CLOCK::SeparatorEdited(int checkBoxId) {
+    SetTicked(Window(), checkBoxId, true);
+    EnablePageControl(Window(), checkBoxId, true);
+    MarkDisplayChanged();
+}
+
+bool IDD_CLOCK::OnDateSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
+    if (KeepSeparatorLimit(IDC_CLOCK_DATE_SEP)) {
+        SeparatorEdited(IDC_CLOCK_CUSTOM_DATE_SEP);
+    }
+    return true;
+}
+
+bool IDD_CLOCK::OnTimeSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
+    if (KeepSeparatorLimit(IDC_CLOCK_TIME_SEP)) {
+        SeparatorEdited(IDC_CLOCK_CUSTOM_TIME_SEP);
+    }
+    return true;
+}
+
+// Leaving the page takes the separator texts; one too long keeps the user on the page.
+bool IDD_CLOCK::OnKillActive() {
+    return TakeSeparatorText(IDC_CLOCK_DATE_SEP, dateSeparatorText_) &&
+           TakeSeparatorText(IDC_CLOCK_TIME_SEP, timeSeparatorText_);
+}
+
+bool IDD_CLOCK::TakeSeparatorText(int editId, char (&text)[kSeparatorMaxBytes + 1]) {
+    if (ReadEditText(Window(), editId, text, sizeof text)) {
+        return true;
+    }
+    MessageBoxA(Window(), kSeparatorTooLongMessage, kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    HWND edit = GetDlgItem(Window(), editId);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    return false;
+}
+
+ClockPageControls IDD_CLOCK::ReadControls() const {
+    HWND page = Window();
+    ClockPageControls c;
+    c.year4 = IsTicked(page, IDC_CLOCK_YEAR4);
+    c.year2 = IsTicked(page, IDC_CLOCK_YEAR2);
+    c.weekday = IsTicked(page, IDC_CLOCK_WEEKDAY);
+    c.date = IsTicked(page, IDC_CLOCK_DATE);
+    c.hour12 = IsTicked(page, IDC_CLOCK_HOUR12);
+    c.seconds = IsTicked(page, IDC_CLOCK_SECONDS);
+    c.amPm = IsTicked(page, IDC_CLOCK_AMPM);
+    c.customDateSeparator = IsTicked(page, IDC_CLOCK_CUSTOM_DATE_SEP);
+    c.customTimeSeparator = IsTicked(page, IDC_CLOCK_CUSTOM_TIME_SEP);
+    if (IsTicked(page, IDC_CLOCK_ORDER_YMD)) {
+        c.dateOrder = DateOrderButton::YearMonthDay;
+    } else if (IsTicked(page, IDC_CLOCK_ORDER_MDY)) {
+        c.dateOrder = DateOrderButton::MonthDayYear;
+    } else if (IsTicked(page, IDC_CLOCK_ORDER_DMY)) {
+        c.dateOrder = DateOrderButton::DayMonthYear;
+    }
+    std::memcpy(c.dateSeparatorText, dateSeparatorText_, sizeof c.dateSeparatorText);
+    std::memcpy(c.timeSeparatorText, timeSeparatorText_, sizeof c.timeSeparatorText);
+    return c;
+}
+
+bool IDD_CLOCK::OnApply() {
+    // The sheet has the page taken its texts when it was last left (or now, when active).
+    PageContext apply(state_, Window());
+    const ClockApplyResult result = ApplyClockPage(apply.context, flags_, font_, ReadControls());
+    if (result.dateSeparatorStored) {
+        SetTicked(Window(), IDC_CLOCK_CUSTOM_DATE_SEP, false);
+        EnablePageControl(Window(), IDC_CLOCK_CUSTOM_DATE_SEP, false);
+    }
+    if (result.timeSeparatorStored) {
+        SetTicked(Window(), IDC_CLOCK_CUSTOM_TIME_SEP, false);
+        EnablePageControl(Window(), IDC_CLOCK_CUSTOM_TIME_SEP, false);
+    }
+    return true;
+}
+
+} // namespace luna

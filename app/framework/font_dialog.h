@@ -1,0 +1,28 @@
+// The common font dialog: what the settings pages read from it after OK.
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+namespace luna {
+
+class FontDialog {
+  public:
+    // No initial font and no printer; flags such as CF_SCREENFONTS | CF_EFFECTS.
+    explicit FontDialog(DWORD flags);
+
+    // True when the user chose a font with OK.
+    bool DoModal(HWND owner);
+
+    const LOGFONTA& Font() const { return font_; }
+    const char* FaceName() const { return font_.lfFaceName; }
+    // Point size in tenths of a point.
+    int PointSizeTenths() const { return choose_.iPointSize; }
+
+  private:
+    CHOOSEFONTA choose_{};
+    LOGFONTA font_{};
+};
+
+} // namespace luna

@@ -1,0 +1,20 @@
+#include "app/sheet_font_picker.h"
+
+#include <cstring>
+
+#include "app/framework/font_dialog.h"
+
+namespace luna {
+
+bool PickFont(HWND owner, FontChoice* choice) {
+    FontDialog dialog(CF_SCREENFONTS | CF_EFFECTS);
+    if (!dialog.DoModal(owner)) {
+        return false;
+    }
+    FontRecord record;
+    std::memcpy(&record, &dialog.Font(), sizeof record);
+    *choice = MakeFontChoice(dialog.FaceName(), dialog.PointSizeTenths(), record);
+    return true;
+}
+
+} // namespace luna

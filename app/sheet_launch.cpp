@@ -1,0 +1,14 @@
+// The main window's door to the settings sheet.
+#include "app/settings_sheet_launch.h"
+#include "app/sheetdia.h"
+
+namespace luna {
+
+void RunSettingsSheet(const SettingsSheetRequest& request) {
+    sheetdia sheet(request.state, request.owner);
+    sheet.Header().dwFlags &= ~static_cast<DWORD>(PSH_HASHELP | PSH_MODELESS);
+    sheet.sheetIcon = request.icon;
+    sheet.DoModal();
+}
+
+} // namespace luna

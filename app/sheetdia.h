@@ -1,0 +1,41 @@
+// The settings sheet: clock, reminder, calendar and system pages, in this tab order. It
+// lives while it is open, so every opening starts each page afresh from the settings.
+#pragma once
+
+#include "app/calendar_page.h"
+#include "app/clock_page.h"
+#include "app/control_state.h"
+#include "app/framework/property_sheet.h"
+#include "app/system_page.h"
+#if __has_include("app/reminder_page.h")
+#include "app/reminder_page.h"
+#else
+#include "app/reminder_page_placeholder.h"
+#endif
+
+namespace luna {
+
+class sheetdia : public PropertySheetDialog {
+  public:
+    // The owner is the main window; the sheet is always topmost and centred.
+    sheetdia(ControlState& state, HWND owner);
+
+    // Runs the sheet with sheetIcon in its title bar.
+    INT_PTR DoModal();
+
+    HICON sheetIcon = nullptr;
+
+  protected:
+    void OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    void CentreOnScreen();
+
+    IDD_CLOCK clockPage_;
+    IDD_REMINDER reminderPage_;
+    IDD_CALENDER calendarPage_;
+    IDD_SYSTEM systemPage_;
+};
+
+} // namespace luna

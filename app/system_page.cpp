@@ -1,0 +1,153 @@
+#include "app/system_page.h"
+
+#include "app/framework/color_dialog.h"
+#include "app/framework/file_dialog.h"
+#include "app/res/system_page_ids.h"
+#include "app/sheet_controls.h"
+#include "app/sheet_page_context.h"
+
+namespace luna {
+namespace {
+
+constexpr char kBitmapExtension[] = "bmp";
+constexpr char kBitmapFilter[] = "BitMap Files (*.bmp)|*.bmp||";
+
+// The executable's full path, or empty when it does not fit a path buffer whole.
+void ExecutablePath(char (&path)[kPathCapacity]) {
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) {
+        path[0] = '\0';
+    }
+}
+
+int SelectedIndex(HWND page, int id) {
+    return static_cast<int>(SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0));
+}
+
+} // namespace
+
+const MessageEntry<MessageHandler<IDD_SYSTEM>> IDD_SYSTEM::kMessages[] = {
+    MapNotification(IDC_SYSTEM_CLEAR, BN_CLICKED, &IDD_SYSTEM::OnClear),
+    MapNotification(IDC_SYSTEM_BITMAP, BN_CLICKED, &IDD_SYSTEM::OnBitmap),
+    MapNotification(IDC_SYSTEM_AUTOSTART, BN_CLICKED, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_SHUTDOWN, BN_CLICKED, &IDD_SYSTEM::OnShutdown),
+    MapNotification(IDC_SYSTEM_HOURS, LBN_SELCHANGE, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_MINUTES, LBN_SELCHANGE, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_STYLE_PICTURE, BN_CLICKED, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_STYLE_GRADIENT, BN_CLICKED, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_STYLE_SOLID, BN_CLICKED, &IDD_SYSTEM::OnSolidColor),
+    MapNotification(IDC_SYSTEM_STYLE_RANDOM, BN_CLICKED, &IDD_SYSTEM::OnChanged),
+};
+
+IDD_SYSTEM::IDD_SYSTEM(ControlState& state) : PropertyPage(DLG_SYSTEM_PAGE), state_(state) {}
+
+bool IDD_SYSTEM::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return DispatchTable(*this, kMessages, message, wParam, lParam, result);
+}
+
+// Entries are inserted at their index, so the list's order is the numbers' order whatever
+// collation its sorting uses.
+void IDD_SYSTEM::FillNumberList(int id, int count) {
+    for (int number = 0; number < count; ++number) {
+        char text[4];
+        FormatListNumber(number, text);
+        SendDlgItemMessageA(Window(), id, LB_INSERTSTRING, number, reinterpret_cast<LPARAM>(text));
+    }
+    SendDlgItemMessageA(Window(), id, LB_SETCURSEL, 0, 0);
+    ShowPageControl(Window(), id, false);
+}
+
+BOOL IDD_SYSTEM::OnInitDialog() {
+    HWND page = Window();
+    page_ = SystemStateFromSettings(state_.settings);
+    const SystemPageControls c = SystemControlsFromSettings(state_.settings);
+    SetTicked(page, IDC_SYSTEM_AUTOSTART, c.autoStart);
+    FillNumberList(IDC_SYSTEM_HOURS, kShutdownHours);
+    FillNumberList(IDC_SYSTEM_MINUTES, kShutdownMinutes);
+    switch (c.style) {
+    case DesktopStyleButton::Random:
+        SetTicked(page, IDC_SYSTEM_STYLE_RANDOM, true);
+        break;
+    case DesktopStyleButton::Solid:
+        SetTicked(page, IDC_SYSTEM_STYLE_SOLID, true);
+        break;
+    case DesktopStyleButton::Gradient:
+        SetTicked(page, IDC_SYSTEM_STYLE_GRADIENT, true);
+        break;
+    default:
+        SetTicked(page, IDC_SYSTEM_STYLE_PICTURE, true);
+        break;
+    }
+    return TRUE;
+}
+
+bool IDD_SYSTEM::OnChanged(WPARAM, LPARAM, LRESULT&) {
+    SetModified(true);
+    return true;
+}
+
+bool IDD_SYSTEM::OnShutdown(WPARAM, LPARAM, LRESULT&) {
+    const bool armed = IsTicked(Window(), IDC_SYSTEM_SHUTDOWN);
+    ShowPageControl(Window(), IDC_SYSTEM_HOURS, armed);
+    ShowPageControl(Window(), IDC_SYSTEM_MINUTES, armed);
+    SetModified(true);
+    return true;
+}
+
+bool IDD_SYSTEM::OnSolidColor(WPARAM, LPARAM, LRESULT&) {
+    ColorDialog dialog(0, CC_FULLOPEN);
+    if (dialog.DoModal(Window())) {
+        page_.pendingBackColor = dialog.Color();
+        SetModified(true);
+    } else {
+        SetTicked(Window(), IDC_SYSTEM_STYLE_SOLID, false);
+        SetTicked(Window(), IDC_SYSTEM_STYLE_PICTURE, true);
+    }
+    return true;
+}
+
+bool IDD_SYSTEM::OnBitmap(WPARAM, LPARAM, LRESULT&) {
+    OpenFileDialog dialog(kBitmapExtension, kBitmapFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    if (dialog.DoModal(Window()) && ChooseBackImage(page_, dialog.Path())) {
+        SetModified(true);
+    }
+    return true;
+}
+
+bool IDD_SYSTEM::OnClear(WPARAM, LPARAM, LRESULT&) {
+    PageContext clear(state_, Window());
+    WinRegistry machine(HKEY_LOCAL_MACHINE);
+    ClearStoredSettings(clear.context, machine, SleepMilliseconds);
+    SetModified(false);
+    return true;
+}
+
+SystemPageControls IDD_SYSTEM::ReadControls() const {
+    HWND page = Window();
+    SystemPageControls c;
+    c.autoStart = IsTicked(page, IDC_SYSTEM_AUTOSTART);
+    c.shutdown = IsTicked(page, IDC_SYSTEM_SHUTDOWN);
+    c.hourIndex = SelectedIndex(page, IDC_SYSTEM_HOURS);
+    c.minuteIndex = SelectedIndex(page, IDC_SYSTEM_MINUTES);
+    if (IsTicked(page, IDC_SYSTEM_STYLE_PICTURE)) {
+        c.style = DesktopStyleButton::Picture;
+    } else if (IsTicked(page, IDC_SYSTEM_STYLE_GRADIENT)) {
+        c.style = DesktopStyleButton::Gradient;
+    } else if (IsTicked(page, IDC_SYSTEM_STYLE_SOLID)) {
+        c.style = DesktopStyleButton::Solid;
+    } else if (IsTicked(page, IDC_SYSTEM_STYLE_RANDOM)) {
+        c.style = DesktopStyleButton::Random;
+    }
+    return c;
+}
+
+bool IDD_SYSTEM::OnApply() {
+    PageContext apply(state_, Window());
+    WinRegistry machine(HKEY_LOCAL_MACHINE);
+    char exePath[kPathCapacity];
+    ExecutablePath(exePath);
+    ApplySystemPage(apply.context, machine, exePath, page_, ReadControls());
+    return true;
+}
+
+} // namespace luna

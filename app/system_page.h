@@ -1,0 +1,36 @@
+// The system page (dialog 147): autostart, the timed shutdown, the desktop background and
+// clearing every stored setting.
+#pragma once
+
+#include "app/control_state.h"
+#include "app/framework/property_page.h"
+#include "app/logic/system_page_rules.h"
+
+namespace luna {
+
+class IDD_SYSTEM : public PropertyPage {
+  public:
+    explicit IDD_SYSTEM(ControlState& state);
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnApply() override;
+
+  private:
+    bool OnClear(WPARAM, LPARAM, LRESULT&);
+    bool OnBitmap(WPARAM, LPARAM, LRESULT&);
+    bool OnShutdown(WPARAM, LPARAM, LRESULT&);
+    bool OnSolidColor(WPARAM, LPARAM, LRESULT&);
+    bool OnChanged(WPARAM, LPARAM, LRESULT&);
+
+    void FillNumberList(int id, int count);
+    SystemPageControls ReadControls() const;
+
+    static const MessageEntry<MessageHandler<IDD_SYSTEM>> kMessages[];
+
+    ControlState& state_;
+    SystemPageState page_;
+};
+
+} // namespace luna
