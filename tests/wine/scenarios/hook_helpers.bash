@@ -30,14 +30,20 @@ subclassed_is() { [[ "$(bed_shell subclassed)" == "$1" ]]; }
 # Waits until the shell reports the given subclass state.
 wait_subclassed() { wait_until "${2:-30}" subclassed_is "$1"; }
 
-tray_has_icon() { bed_shell tray | grep -q "id=$TRAY_ICON_ID "; }
+declare -A LUNAVIS_WINDOW=() # main window of each started lunavis, by name
+
+tray_has_icon() { bed_shell tray | grep -q "id=$TRAY_ICON_ID .*alive=1"; }
 tray_is_empty() { [[ -z "$(bed_shell tray)" ]]; }
+# No icon of this window is left (a killed owner's icon stays, as on Windows, until the
+# shell notices that its owner has gone).
+tray_has_no_icon_of() { ! bed_shell tray | grep -q "^owner=$1 id=$TRAY_ICON_ID "; }
 
 # lunavis_running_hooked [NAME]: started, shell hooked, icon shown.
 lunavis_start_hooked() {
     lunavis_start "${1:-lunavis}"
     wait_subclassed "$ALL_SUBCLASSED" || fail "lunavis did not subclass the shell's windows"
     wait_until 20 tray_has_icon || fail "lunavis did not add its notification icon"
+    LUNAVIS_WINDOW[${1:-lunavis}]=$(probe find "$MAIN_WINDOW")
 }
 
 # The lines of the debug log that follow the first line matching a pattern.
@@ -78,7 +84,12 @@ lunavis_exit() {
 check_exited_cleanly() {
     local name=${1:-lunavis}
     check "$name: the process has ended" bed_wait_exit "$name" 20
-    check "$name: the notification icon is removed" wait_until 10 tray_is_empty
+    local window=${LUNAVIS_WINDOW[$name]:-}
+    if [[ -n "$window" ]]; then
+        check "$name: the notification icon is removed" wait_until 10 tray_has_no_icon_of "$window"
+    else
+        check "$name: the notification icon is removed" wait_until 10 tray_is_empty
+    fi
     check_eq "$name: the shell's windows have their own procedures back" "$NONE_SUBCLASSED" \
         "$(bed_shell subclassed)"
     check "the stand-in shell lives on" bed_alive shell
