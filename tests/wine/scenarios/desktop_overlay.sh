@@ -20,8 +20,8 @@ check "no reminder file: logged" bed_debug_log_has '^Open Reminder File fail!!$'
 
 # ---- panels in their rectangles
 shot=$(bed_screenshot overlay)
-white='$1 == 255 && $2 == 255 && $3 == 255'
-yellow='$1 > 200 && $2 > 200 && $3 < 80'
+white=$DESK_WHITE
+yellow=$DESK_YELLOW
 red='$1 > 180 && $2 < 60 && $3 < 60'
 blue='$3 > 180 && $1 < 60 && $2 < 60'
 check "clock text in the clock colour" test "$(desk_count_where "$shot" $DESK_CLOCK "$white")" -gt 20
