@@ -20,8 +20,8 @@ namespace luna::tools {
 namespace {
 
 const CommandGroup* const kCommandGroups[] = {
-    &kWindowCommands, &kMessageCommands, &kDialogCommands,  &kShellCommands,
-    &kInputCommands,  &kNotifyCommands,  &kControlCommands, &kListCommands,
+    &kWindowCommands, &kMessageCommands, &kDialogCommands, &kShellCommands, &kInputCommands,
+    &kNotifyCommands, &kControlCommands, &kListCommands,   &kMenuCommands,
 };
 
 void PrintHelp() {

@@ -39,6 +39,7 @@ extern const CommandGroup kDialogCommands;
 extern const CommandGroup kShellCommands;
 extern const CommandGroup kInputCommands;
 extern const CommandGroup kNotifyCommands;
+extern const CommandGroup kMenuCommands;
 extern const CommandGroup kControlCommands;
 extern const CommandGroup kListCommands;
 
