@@ -7,11 +7,7 @@
 #include "app/control_state.h"
 #include "app/framework/property_sheet.h"
 #include "app/system_page.h"
-#if __has_include("app/reminder_page.h")
 #include "app/reminder_page.h"
-#else
-#include "app/reminder_page_placeholder.h"
-#endif
 
 namespace luna {
 
