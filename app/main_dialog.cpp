@@ -31,6 +31,7 @@ const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapMessage(UM_HELP, &MainDialog::OnHelp),
     MapMessage(WM_TIMER, &MainDialog::OnTimer),
     MapMessage(UM_TRAYICON, &MainDialog::OnTrayIcon),
+    MapMessage(UM_REMINDER, &MainDialog::OnReminder),
 };
 
 MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
@@ -181,6 +182,50 @@ bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
 
 bool MainDialog::OnTrayIcon(WPARAM, LPARAM lParam, LRESULT& result) {
     result = OnTrayIconCallback(trayIcon_, state_.desktopListView, lParam);
+    return true;
+}
+
+namespace {
+
+// The settings sheet this window owns, when it is open: the one owned window that answers
+// as a property sheet.
+HWND OpenSettingsSheet(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND sheet;
+    } search{owner, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            if (GetWindow(window, GW_OWNER) == s->owner &&
+                SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0) {
+                s->sheet = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.sheet;
+}
+
+constexpr int kReminderPageIndex = 1;
+constexpr WPARAM kSheetJustOpened = 1; // our own repost; the clock menu posts 0
+
+} // namespace
+
+// "备忘录(&REMINDER)" of the clock menu: the settings sheet on its reminder page. An open
+// sheet comes forward; otherwise the sheet opens, and the request, posted again, turns it
+// to the reminder page from inside the sheet's own loop.
+bool MainDialog::OnReminder(WPARAM wParam, LPARAM, LRESULT& result) {
+    result = 0;
+    if (HWND sheet = OpenSettingsSheet(Window())) {
+        SetForegroundWindow(sheet);
+        SendMessageA(sheet, PSM_SETCURSEL, kReminderPageIndex, 0);
+    } else if (wParam != kSheetJustOpened) {
+        PostMessageA(Window(), UM_REMINDER, kSheetJustOpened, 0);
+        OpenSettings();
+    }
     return true;
 }
 

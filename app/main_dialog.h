@@ -32,6 +32,7 @@ class MainDialog : public Dialog {
     bool OnHelp(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnTrayIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnReminder(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void AddAboutToSystemMenu();
     void SendSettingsToShell();
