@@ -2,7 +2,7 @@
 # The desktop backgrounds behind the overlay: the blue gradient read back row by row, a
 # solid colour, a bitmap of another size stretched to the screen, the random colour and an
 # unknown style; UM_RELOADBACK switches between them at once and draws the overlay again.
-# timeout: 240
+# timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 bed_require app/lunavis.exe hook/lunahook.dll

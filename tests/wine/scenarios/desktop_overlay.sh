@@ -5,7 +5,7 @@
 # hides the seconds; short copy-data records ignored; CD_SETTINGSQUIET without a redraw; a
 # larger calendar font redrawing the grid; a clean detach that gives the list view its own
 # painting back.
-# timeout: 240
+# timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 bed_require app/lunavis.exe hook/lunahook.dll

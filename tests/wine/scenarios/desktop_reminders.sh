@@ -5,7 +5,7 @@
 # Solar.rem and Lunch.rem add lines to the calendar text and, while their switches are on,
 # to today's cell of the grid; detaching frees every copy with its log line; a BackImage
 # folder too long for the file names loads nothing and breaks nothing.
-# timeout: 300
+# timeout: 360
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 bed_require app/lunavis.exe hook/lunahook.dll
@@ -82,7 +82,11 @@ check_eq "three reminders freed, each logged" 3 "$(grep -cE '^ [0-9]+,free self 
 check_eq "no festival lines without festival files" 0 "$(grep -c 'm_SelfMerrySolar' <<<"$freed")"
 
 # ---------------------------------------------------------------- user festivals
-lunacal=${LUNA_LUNACAL:-$BED_SOURCE_DIR/build/native/tools/lunacal/lunacal}
+# The lunar date of today comes from the native lunacal of the tree CTest runs in.
+lunacal=${LUNA_LUNACAL:-}
+for candidate in "$PWD/../../tools/lunacal/lunacal" "$BED_SOURCE_DIR/build/native/tools/lunacal/lunacal"; do
+    [[ -z "$lunacal" && -x "$candidate" ]] && lunacal=$candidate
+done
 solar_key=$(printf '%2d%2d' $(date '+%-m %-d'))
 record "$data/Solar.rem" 30 "${solar_key}自定阳历"
 record "$data/Solar.rem" 30 "FFFF"
