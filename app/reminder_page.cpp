@@ -94,7 +94,10 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     }
     const std::string text = ControlText(page, IDC_REMINDER_TEXT);
     const std::string item = ComposeReminderItem(time, text.c_str());
-    SetDlgItemTextA(page, IDC_REMINDER_TEXT, ""); // counts as a change of the text
+    // Clearing the editor counts as a change of its text; multi-line edit controls do not
+    // all report a change made with WM_SETTEXT, so it is counted here.
+    SetDlgItemTextA(page, IDC_REMINDER_TEXT, "");
+    list_.TextChanged();
     list_.Add(item);
     ShowList();
     ShowButtons();
@@ -132,6 +135,8 @@ bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
     if (list_.Selection() != ReminderList::kNoSelection) {
         const std::string text = ReminderTextOf(list_.Items()[list_.Selection()]);
         SetDlgItemTextA(Window(), IDC_REMINDER_TEXT, text.c_str());
+        LRESULT ignored = 0;
+        OnTextChanged(0, 0, ignored); // showing a text counts as a change of it
     }
     return true;
 }
