@@ -177,6 +177,19 @@ int WaitOwned(const Args& args) {
     return kExitNo;
 }
 
+int Styles(const Args& args) {
+    HWND hwnd = FindWindowByPath(args[0]);
+    if (!hwnd) {
+        return kExitNo;
+    }
+    char line[64];
+    wsprintfA(line, "style=0x%08X exstyle=0x%08X",
+              static_cast<unsigned>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+              static_cast<unsigned>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    PrintLine(line);
+    return kExitOk;
+}
+
 const ProbeCommand kCommands[] = {
     {"checked", "PATH", "print the button's check state (0, 1, 2); succeed when ticked", 1,
      Checked},
@@ -192,6 +205,7 @@ const ProbeCommand kCommands[] = {
      Selected},
     {"sheet-page", "SHEETPATH INDEX", "select a page of a property sheet (PSM_SETCURSEL)", 2,
      SheetPage},
+    {"styles", "PATH", "print the window's style and extended style in hexadecimal", 1, Styles},
     {"wait-owned", "PATH [SECONDS=10]",
      "wait for a visible, enabled window owned by PATH (a modal dialog it opened), describe it", 1,
      WaitOwned},

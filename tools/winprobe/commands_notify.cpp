@@ -21,6 +21,7 @@ namespace {
 
 constexpr char kOwnerClass[] = "LunaNotifyOwner";
 constexpr char kOwnerTitle[] = "LunaNotifyOwner";
+constexpr std::size_t kFirstFormTipBytes = 63;
 
 struct OwnerState {
     std::wstring logPath;
@@ -49,12 +50,22 @@ BOOL Notify(HWND owner, const OwnerState& state, DWORD action, UINT id, const st
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data.uCallbackMessage = UM_TRAYICON;
         data.hIcon = state.icon;
-        // The tooltip goes in ANSI (GBK), as a program of this code page sends it; at most 63
-        // bytes and the terminator fit the first form of the record.
+        // The tooltip goes in ANSI (GBK), as a program of this code page sends it, cut to the
+        // 63 bytes of the first form's field at a character boundary.
         std::wstring wide = Utf8ToWide(tip);
-        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, data.szTip, sizeof data.szTip - 1, nullptr,
-                            nullptr);
-        data.szTip[sizeof data.szTip - 1] = '\0';
+        int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string ansi(size > 0 ? size : 1, '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+        std::size_t cut = 0;
+        while (cut < ansi.size() && ansi[cut] != '\0') {
+            std::size_t next = cut + (IsDBCSLeadByte(static_cast<BYTE>(ansi[cut])) ? 2 : 1);
+            if (next > kFirstFormTipBytes) {
+                break;
+            }
+            cut = next;
+        }
+        std::memcpy(data.szTip, ansi.data(), cut);
+        data.szTip[cut] = '\0';
     }
     return Shell_NotifyIconA(action, &data);
 }

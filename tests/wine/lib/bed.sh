@@ -61,18 +61,18 @@ skip() {
     exit "$BED_SKIP"
 }
 
-# check DESCRIPTION COMMAND...: runs the command; records a failure when it fails. The
-# command's output is shown only then.
+# check DESCRIPTION COMMAND...: runs the command (in a subshell: start programs outside
+# check) and records a failure when it fails; the command's output is shown only then.
 check() {
-    local what=$1 out=${BED_RUN:-/tmp}/.check.out
+    local what=$1 out
     shift
-    if "$@" >"$out" 2>&1; then
+    if out=$("$@" 2>&1); then
         printf 'ok: %s\n' "$what"
     else
         bed_failed "$what"
-        sed 's/^/    /' "$out"
+        [[ -n "$out" ]] && printf '%s\n' "$out" | sed 's/^/    /'
     fi
-    rm -f "$out"
+    return 0
 }
 
 # not COMMAND...: succeeds when the command fails (for check, wait_until).
@@ -136,17 +136,14 @@ bed_pid_gone() { ! bed_pid_alive "$1"; }
 # bed_prefix_pids [PREFIX]: every Wine process (loader, preloader, server) that runs with
 # this run's prefix (or the one given), Wine's own services included.
 bed_prefix_pids() {
-    local prefix=${1:-$BED_PREFIX}
+    local prefix=${1:-$BED_PREFIX} env pid exe
     [[ -n "$prefix" ]] || return 0
-    local env pid exe
-    for env in /proc/[0-9]*/environ; do
+    # One grep over every environment (NUL-separated entries) instead of one per process.
+    for env in $(grep -lszxF "WINEPREFIX=$prefix" /proc/[0-9]*/environ); do
         pid=${env#/proc/}
         pid=${pid%/environ}
         exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || continue
-        [[ "$exe" == */wine* ]] || continue
-        if tr '\0' '\n' <"$env" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix"; then
-            bed_pid_alive "$pid" && echo "$pid"
-        fi
+        [[ "$exe" == */wine* ]] && bed_pid_alive "$pid" && echo "$pid"
     done
     return 0
 }
@@ -416,7 +413,7 @@ bed_dump_diagnostics() {
     local f
     echo "---- diagnostics of $BED_NAME (run folder $BED_RUN)"
     for f in "$BED_RUN"/*.out "$BED_RUN"/*.log; do
-        [[ -s "$f" ]] || continue
+        [[ -s "$f" && "$f" != */xvfb.log ]] || continue
         echo "-- tail of $f"
         tail -n 25 "$f" | iconv -c -f UTF-8 -t UTF-8
     done
@@ -430,10 +427,12 @@ bed_teardown() {
     local code=$? pid name waited
     trap - EXIT TERM INT
     [[ -n "$BED_RUN" ]] || exit "$code"
+    ((code == 143)) && echo "FAIL: $BED_NAME was stopped (time limit of $BED_TIMEOUT s, or a signal)"
     if ((code != 0 && code != BED_SKIP)) && [[ -n "$BED_XVFB_PID" ]]; then
         bed_screenshot failure >/dev/null && echo "screenshot at failure: $BED_RUN/failure.png"
         bed_dump_diagnostics
     fi
+    echo "teardown at ${SECONDS}s, exit status $code" >>"$BED_RUN/teardown.log"
     for name in "${!BED_PIDS[@]}"; do
         kill -TERM "${BED_PIDS[$name]}" 2>/dev/null
     done
@@ -445,6 +444,7 @@ bed_teardown() {
             kill -KILL "$pid" 2>/dev/null
         done
         bed_remove_server_dir "$BED_PREFIX"
+        echo "wine stopped at ${SECONDS}s" >>"$BED_RUN/teardown.log"
     fi
     for name in "${!BED_PIDS[@]}"; do
         kill -KILL "${BED_PIDS[$name]}" 2>/dev/null
@@ -460,6 +460,7 @@ bed_teardown() {
     fi
     [[ -n "$BED_GUARD_PID" ]] && kill -TERM "$BED_GUARD_PID" 2>/dev/null
     wait 2>/dev/null
+    echo "done at ${SECONDS}s" >>"$BED_RUN/teardown.log"
     if ((code == 0)) && [[ "${BED_KEEP:-0}" != 1 ]]; then
         rm -rf "$BED_PREFIX"
     fi

@@ -16,12 +16,24 @@ alive() {
 # The Wine processes (loader, preloader, server) that run with this prefix.
 prefix_pids() {
     local env pid exe
-    for env in /proc/[0-9]*/environ; do
+    for env in $(grep -lszxF "WINEPREFIX=$prefix" /proc/[0-9]*/environ); do
         pid=${env#/proc/}
         pid=${pid%/environ}
         exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || continue
-        [[ "$exe" == */wine* ]] || continue
-        tr '\0' '\n' <"$env" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "$pid"
+        [[ "$exe" == */wine* ]] && echo "$pid"
+    done
+}
+
+# The run's helper processes (subshells, sleeps, probes) below it, but not its X server,
+# its Wine programs (the teardown wants them) or this guard.
+helpers_of() {
+    local child exe
+    for child in $(ps -o pid= --ppid "$1" 2>/dev/null); do
+        [[ "$child" == "$$" || "$child" == "$xvfb" ]] && continue
+        exe=$(readlink "/proc/$child/exe" 2>/dev/null)
+        [[ "$exe" == */wine* ]] && continue
+        helpers_of "$child"
+        echo "$child"
     done
 }
 
@@ -30,6 +42,10 @@ while alive "$run"; do
     if ((SECONDS - started >= limit)); then
         echo "guard: the run took longer than $limit s; stopping it"
         kill -TERM "$run" 2>/dev/null
+        # Bash acts on the signal only once its current command is done: end that command.
+        for pid in $(helpers_of "$run"); do
+            kill -TERM "$pid" 2>/dev/null
+        done
         for _ in $(seq 1 150); do
             alive "$run" || exit 0
             sleep 0.2

@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# timeout: 300
+# The festival definition dialog, opened from the calendar page, with the background picture
+# in a folder of its own: the lists come from Solar.rem and Lunch.rem in that folder (an end
+# record in the middle and a cut-off record included), Add and Delete act on the ticked
+# lists, items never exceed their 30-byte record nor end inside a character, Save writes
+# both files with their end records, Exit drops unsaved changes, the saved lists come back
+# when the dialog opens again, and the saved festival is on the desktop after the next
+# start. Without BackImage the lists open empty and nothing is written.
+source "$(dirname "$0")/../lib/bed.sh"
+source "$(dirname "$0")/hook_helpers.bash"
+source "$(dirname "$0")/desktop_helpers.bash"
+source "$(dirname "$0")/reminder_editors.bash"
+bed_require "$LUNAVIS" app/lunahook.dll app/res/back.bmp
+bed_init
+
+pictures=$BED_RUN/pictures
+mkdir -p "$pictures"
+solar=$pictures/Solar.rem
+lunar=$pictures/Lunch.rem
+bg='64 64 64'
+
+# record FILE SIZE TEXT: appends one record, the text in GBK padded with NULs to SIZE.
+record() {
+    local tmp=$BED_RUN/.record
+    printf '%s' "$3" | iconv -f UTF-8 -t GBK >"$tmp" || fail "cannot encode $3"
+    head -c $(($2 - $(stat -c %s "$tmp"))) /dev/zero >>"$tmp"
+    cat "$tmp" >>"$1"
+}
+record "$solar" 30 " 5 1劳动节"
+record "$solar" 30 FFFF
+record "$solar" 30 " 6 6六六"
+printf ' 7 7cut' >>"$solar" # a trailing piece shorter than a record
+{   # 25 letters and the first byte of a two-byte character: 30 bytes without a NUL
+    printf ' 1 2%s' "$(printf 'a%.0s' $(seq 25))"
+    printf '\xb0'
+} >"$lunar"
+record "$lunar" 30 FFFF
+
+desk_reg_defaults 2 0x404040 "$pictures/back.bmp"
+desk_reg_display MerryCheckSelfSolar REG_DWORD 1
+desk_reg_display MerryCheckSelfLunch REG_DWORD 1
+bed_shell_start
+editors_install
+editors_start
+wait_until 20 desk_clock_drawn || fail "no clock text on the desktop"
+read -r _ _ _ caltext_before <<<"$(desk_bbox "$(bed_screenshot before)" $DESK_CALTEXT "$bg")"
+
+list() { items "$FESTIVAL_DIALOG/@$1" | paste -sd'|'; }
+buttons() { # "add delete save"
+    echo "$(is_enabled "$FESTIVAL_DIALOG/@1112") $(is_enabled "$FESTIVAL_DIALOG/@1068")" \
+        "$(is_enabled "$FESTIVAL_DIALOG/@1069")"
+}
+ticked() { probe checked "$FESTIVAL_DIALOG/@$1" 2>/dev/null | tr -d '\r'; }
+zeros() { printf '.%.0s' $(seq "$1"); }
+
+open_festivals() {
+    open_sheet_page 2
+    open_from_calendar_page 1008 "$FESTIVAL_DIALOG"
+}
+
+# ---- opening: the files of the picture's folder
+open_festivals
+check_eq "the solar list: records before and after the end record, no cut-off piece" \
+    " 5 1劳动节| 6 6六六" "$(list 1111)"
+check_eq "the lunar list: a record ending inside a character loses that byte" \
+    " 1 2$(printf 'a%.0s' $(seq 25))" "$(list 1116)"
+check_eq "the last item of each list is selected" "1 0" \
+    "$(probe selected "$FESTIVAL_DIALOG/@1111" | cut -d' ' -f1) $(probe selected "$FESTIVAL_DIALOG/@1116" | cut -d' ' -f1)"
+check_eq "阳历操作 ticked, 阴历操作 not" "1 0" "$(ticked 1092) $(ticked 1093)"
+check_eq "add and save off, delete on" "0 1 0" "$(buttons)"
+check_eq "month items ' 1' to '12', day items ' 1' to '31'" "12 | 1|12 31 | 1|31" \
+    "$(for id in 1119 1120; do items "$FESTIVAL_DIALOG/@$id" | awk 'NR == 1 { f = $0 } { l = $0 } END { printf "%d |%s|%s ", NR, f, l }'; done | sed 's/ $//')"
+
+# ---- adding today's solar festival
+month=$(date +%-m)
+day=$(date +%-d)
+key=$(printf '%2d%2d' "$month" "$day")
+probe select "$FESTIVAL_DIALOG/@1119" $((month - 1)) >/dev/null
+probe select "$FESTIVAL_DIALOG/@1120" $((day - 1)) >/dev/null
+probe set-text "$FESTIVAL_DIALOG/@1118" 今日自定 >/dev/null
+check_eq "a change of text or date switches add on" "1 1 0" "$(buttons)"
+probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
+list_is() { [[ "$(list "$1")" == "$2" ]]; }
+check "the item is appended to the solar list" \
+    wait_until 10 list_is 1111 " 5 1劳动节| 6 6六六|${key}今日自定"
+check_eq "after adding: add off, save on" "0 1 1" "$(buttons)"
+check_eq "the text stays in its field" 今日自定 "$(control_text "$FESTIVAL_DIALOG/@1118")"
+
+# ---- both ticked: a long text is cut to fit the record at a character boundary
+probe press "$FESTIVAL_DIALOG/@1093" >/dev/null
+wait_until 5 bash -c '[[ "$(probe checked "$1" | tr -d "\r")" == 1 ]]' _ "$FESTIVAL_DIALOG/@1093"
+probe set-text "$FESTIVAL_DIALOG/@1118" 一二三四五六七八九十百千万亿兆 >/dev/null
+probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
+long="${key}一二三四五六七八九十百千万"
+check "the same item goes into both lists" \
+    wait_until 10 list_is 1116 " 1 2$(printf 'a%.0s' $(seq 25))|$long"
+check_eq "solar list" " 5 1劳动节| 6 6六六|${key}今日自定|$long" "$(list 1111)"
+
+# ---- deleting with both ticked removes the selected item of each list
+probe select "$FESTIVAL_DIALOG/@1111" 0 >/dev/null
+probe select "$FESTIVAL_DIALOG/@1116" 0 >/dev/null
+probe click "$FESTIVAL_DIALOG/@1068" >/dev/null
+check "delete removes the solar selection" \
+    wait_until 10 list_is 1111 " 6 6六六|${key}今日自定|$long"
+check_eq "and the lunar selection" "$long" "$(list 1116)"
+probe click "$FESTIVAL_DIALOG/@1068" >/dev/null
+sleep 0.5
+check_eq "without selections a second delete removes nothing" \
+    " 6 6六六|${key}今日自定|$long / $long" "$(list 1111) / $(list 1116)"
+
+# ---- saving
+probe click "$FESTIVAL_DIALOG/@1069" >/dev/null
+saved() { [[ "$(buttons)" == "0 1 0" ]]; }
+check "save switches itself off" wait_until 10 saved
+check_eq "Solar.rem: 30-byte records in list order, then the end record" \
+    " 6 6六六$(zeros 22)${key}今日自定$(zeros 18)${long}FFFF$(zeros 26)" "$(file_view "$solar")"
+check_eq "Lunch.rem" "${long}FFFF$(zeros 26)" "$(file_view "$lunar")"
+check_eq "nothing written beside the executable" back.bmp "$(ls "$EDITORS_APP/res")"
+
+# ---- neither ticked: Add changes no list but switches save on; Exit drops the change
+probe press "$FESTIVAL_DIALOG/@1092" >/dev/null
+probe press "$FESTIVAL_DIALOG/@1093" >/dev/null
+unticked() { [[ "$(ticked 1092) $(ticked 1093)" == "0 0" ]]; }
+wait_until 5 unticked || fail "cannot untick the check boxes"
+probe set-text "$FESTIVAL_DIALOG/@1118" 不加 >/dev/null
+probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
+check "save is on again" wait_until 10 bash -c '[[ "$(probe enabled "$1" | tr -d "\r")" == 1 ]]' \
+    _ "$FESTIVAL_DIALOG/@1069"
+check_eq "no list changed" " 6 6六六|${key}今日自定|$long / $long" "$(list 1111) / $(list 1116)"
+probe press "$FESTIVAL_DIALOG/@1092" >/dev/null
+probe set-text "$FESTIVAL_DIALOG/@1118" 未保存 >/dev/null
+probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
+wait_until 10 list_is 1111 " 6 6六六|${key}今日自定|$long|${key}未保存"
+bed_screenshot festival-dialog >/dev/null
+probe click "$FESTIVAL_DIALOG/@1115" >/dev/null
+check "退出 closes the dialog" probe wait-gone "$FESTIVAL_DIALOG" 10
+
+probe click "$CALENDAR_PAGE/@1008" >/dev/null
+probe wait "$FESTIVAL_DIALOG" 20 >/dev/null || fail "the dialog did not open again"
+check_eq "reopened: the saved lists, without the unsaved item" \
+    " 6 6六六|${key}今日自定|$long / $long" "$(list 1111) / $(list 1116)"
+probe post "$FESTIVAL_DIALOG" WM_COMMAND 2 >/dev/null
+check "Esc closes it too" probe wait-gone "$FESTIVAL_DIALOG" 10
+close_sheet
+
+# ---- the next start of lunavis shows the saved festival of today on the desktop
+lines=$(bed_debug_log | wc -l)
+editors_stop
+freed=$(bed_debug_log | tail -n +"$((lines + 1))")
+check_eq "the first run's hook held the old files (3 solar entries with FFFF)" 3 \
+    "$(grep -c 'm_SelfMerrySolar\[' <<<"$freed")"
+editors_start
+wait_until 20 desk_clock_drawn || fail "no clock text after the restart"
+shot=$(bed_screenshot after)
+read -r _ _ _ caltext_after <<<"$(desk_bbox "$shot" $DESK_CALTEXT "$bg")"
+check "the calendar text gains the festival line ($caltext_before, then $caltext_after)" \
+    test "$caltext_after" -gt $((caltext_before + 10))
+lines=$(bed_debug_log | wc -l)
+editors_stop
+freed=$(bed_debug_log | tail -n +"$((lines + 1))")
+check_eq "the hook loaded the saved files (4 solar entries with FFFF)" 4 \
+    "$(grep -c 'm_SelfMerrySolar\[' <<<"$freed")"
+
+# ---- without BackImage the lists open empty and Save writes nothing
+bed_wine reg delete 'HKCU\software\wendrix\clock' /v BackImage /f >/dev/null 2>&1
+editors_start
+bed_wine reg delete 'HKCU\software\wendrix\clock' /v BackImage /f >/dev/null 2>&1
+before=$(md5sum "$solar" "$lunar")
+open_festivals
+check_eq "no BackImage: both lists empty" " / " "$(list 1111) / $(list 1116)"
+probe set-text "$FESTIVAL_DIALOG/@1118" 无处保存 >/dev/null
+probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
+wait_until 10 list_is 1111 "${key}无处保存"
+probe click "$FESTIVAL_DIALOG/@1069" >/dev/null
+wait_until 10 saved
+check_eq "no file was touched" "$before" "$(md5sum "$solar" "$lunar")"
+check_eq "none written beside the executable" back.bmp "$(ls "$EDITORS_APP/res")"
+probe click "$FESTIVAL_DIALOG/@1115" >/dev/null
+probe wait-gone "$FESTIVAL_DIALOG" 10 >/dev/null
+close_sheet
+editors_stop
+bed_finish

@@ -1,0 +1,126 @@
+# Helpers of the settings sheet scenarios (sourced after lib/bed.sh and desktop_helpers.bash):
+# the sheet and its pages as window paths, ticking and typing that waits until the page has
+# taken it, answering the font, colour and file dialogs, and reading registry values.
+
+SHEET='#32770[时钟备忘录系统设定]'
+SHEET_CLOCK="$SHEET/#32770[时钟设定]"
+SHEET_REMINDER="$SHEET/#32770[备忘录设定]"
+SHEET_CALENDAR="$SHEET/#32770[日历设定]"
+SHEET_SYSTEM="$SHEET/#32770[系统设定]"
+SHEET_OK="$SHEET/@1"
+SHEET_CANCEL="$SHEET/@2"
+SHEET_APPLY="$SHEET/@12321"
+
+KEY_CLOCK='HKCU\software\wendrix\clock'
+KEY_DISPLAY='HKCU\software\wendrix\clock\Display'
+KEY_CALENDER='HKCU\software\wendrix\clock\calender'
+KEY_RUN='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+
+# sheet_open: the main window's UM_SHOWMAIN opens the sheet on its clock page.
+sheet_open() {
+    probe post "$DESK_MAIN" UM_SHOWMAIN >/dev/null || fail "no lunavis main window"
+    probe wait "$SHEET_CLOCK" 20 >/dev/null || fail "the settings sheet did not open"
+}
+
+# sheet_page INDEX PAGE-PATH: selects a page (created on first selection) and waits for it.
+sheet_page() {
+    probe sheet-page "$SHEET" "$1" >/dev/null || fail "page $1 could not be selected"
+    probe wait "$2" 10 >/dev/null || fail "page $1 did not appear"
+}
+
+# sheet_close OK|CANCEL: presses the button and waits until the sheet is gone.
+sheet_close() {
+    local button=$SHEET_OK
+    [[ $1 == CANCEL ]] && button=$SHEET_CANCEL
+    probe press "$button" >/dev/null || fail "no $1 button"
+    probe wait-gone "$SHEET" 20 >/dev/null || fail "the sheet did not close on $1"
+}
+
+sheet_apply_enabled() { [[ $(probe enabled "$SHEET_APPLY" | tr -d '\r') == 1 ]]; }
+
+# sheet_apply: presses Apply and waits until the sheet has disabled it again.
+sheet_apply() {
+    probe press "$SHEET_APPLY" >/dev/null || fail "no Apply button"
+    wait_until 10 not sheet_apply_enabled || fail "Apply stayed enabled"
+}
+
+# sheet_state PATH: the check state of a button (0, 1, 2).
+sheet_state() { probe checked "$1" | tr -d '\r'; }
+sheet_enabled() { probe enabled "$1" | tr -d '\r'; }
+sheet_visible() { probe visible "$1" | tr -d '\r'; }
+
+# sheet_press PATH STATE: clicks a check box or radio button, as the mouse would, and waits
+# until it shows STATE.
+sheet_press() {
+    probe press "$1" >/dev/null || fail "no button $1"
+    wait_until 5 sheet_state_is "$1" "$2" || bed_failed "$1 did not become $2"
+}
+sheet_state_is() { [[ $(sheet_state "$1") == "$2" ]]; }
+
+# sheet_dialog: the modal dialog the sheet's page opened; prints its handle.
+sheet_dialog() {
+    local line
+    line=$(probe wait-owned "$SHEET" 10) || fail "no dialog opened"
+    echo "${line%% *}"
+}
+
+sheet_dialog_done() { probe wait-gone "$1" 10 >/dev/null || fail "the dialog did not close"; }
+
+# sheet_choose_font BUTTON FACE STYLE SIZE: the font dialog opened by BUTTON, answered OK.
+sheet_choose_font() {
+    local dialog
+    probe click "$1" >/dev/null || fail "no button $1"
+    dialog=$(sheet_dialog)
+    probe select-string "$dialog/@1136" "$2" >/dev/null || fail "no font $2"
+    probe select-string "$dialog/@1137" "$3" >/dev/null || fail "no style $3"
+    probe select-string "$dialog/@1138" "$4" >/dev/null || fail "no size $4"
+    probe press "$dialog/@1" >/dev/null
+    sheet_dialog_done "$dialog"
+}
+
+# sheet_choose_color BUTTON R G B: the colour dialog opened by BUTTON, answered OK.
+sheet_choose_color() {
+    local dialog
+    probe click "$1" >/dev/null || fail "no button $1"
+    dialog=$(sheet_dialog)
+    probe set-text "$dialog/@706" "$2" >/dev/null
+    probe set-text "$dialog/@707" "$3" >/dev/null
+    probe set-text "$dialog/@708" "$4" >/dev/null
+    probe press "$dialog/@1" >/dev/null
+    sheet_dialog_done "$dialog"
+}
+
+# sheet_choose_file BUTTON UNIX-PATH: the open-file dialog opened by BUTTON, answered with
+# the file's path.
+sheet_choose_file() {
+    local dialog
+    probe click "$1" >/dev/null || fail "no button $1"
+    dialog=$(sheet_dialog)
+    probe set-text "$dialog/@1148/ComboBox/Edit" "$(bed_winpath "$2")" >/dev/null ||
+        fail "no file name box"
+    probe press "$dialog/@1" >/dev/null
+    sheet_dialog_done "$dialog"
+}
+
+# sheet_cancel_dialog BUTTON: the dialog opened by BUTTON, answered Cancel.
+sheet_cancel_dialog() {
+    local dialog
+    probe click "$1" >/dev/null || fail "no button $1"
+    dialog=$(sheet_dialog)
+    probe press "$dialog/@2" >/dev/null
+    sheet_dialog_done "$dialog"
+}
+
+# sheet_reg KEY VALUE: the value's data as `reg query` shows it ("0x1", a text), or
+# "<absent>".
+sheet_reg() {
+    local line
+    line=$(bed_reg_query "$1" "$2" | grep -E "^ +$2 +REG_") || {
+        echo "<absent>"
+        return
+    }
+    sed -E "s/^ +$2 +REG_[A-Z_]+ *//" <<<"$line"
+}
+
+# sheet_reg_key_exists KEY
+sheet_reg_key_exists() { bed_wine reg query "$1" >/dev/null 2>&1; }
