@@ -34,6 +34,12 @@ if ((build)); then
         cmake --preset "$preset" >/dev/null
         cmake --build --preset "$preset"
     done
+    for preset in win64 win32; do
+        echo "== package $preset"
+        cmake --build --preset "$preset" --target package
+    done
+    echo "== packages for Windows users"
+    ls -l build/win64/lunavis-*-win64* build/win32/lunavis-*-win32*
 fi
 
 lunacal=$root/build/native/tools/lunacal/lunacal

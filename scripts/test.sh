@@ -13,6 +13,14 @@ for preset in native asan win64 win32; do
     cmake --build --preset "$preset"
 done
 
+# The Windows packages (ZIP and installer of each architecture); the Wine scenarios unpack
+# and install the 64-bit ones.
+for preset in win64 win32; do
+    echo "== package $preset"
+    cmake --build --preset "$preset" --target package
+done
+ls -l build/win64/lunavis-*-win64* build/win32/lunavis-*-win32*
+
 if [ -x scripts/fuzz.sh ]; then
     echo "== fuzz"
     scripts/fuzz.sh
