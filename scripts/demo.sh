@@ -55,7 +55,7 @@ fi
 # From here on the Wine test bed does the work (tests/wine/README.md).
 export LUNA_WIN64_DIR=${LUNA_WIN64_DIR:-$root/build/win64}
 # Beside the Wine scenarios' runs, so the demo shares their template prefix.
-export LUNA_WINE_WORK=$root/build/native/tests/wine/work/demo
+export LUNA_WINE_WORK=${LUNA_WINE_WORK:-$root/build/native/tests/wine/work/demo}
 if ((headless)); then
     export LUNA_WINE_TIMEOUT=300
 else
@@ -71,6 +71,9 @@ if ((!headless)); then
     # Every program of the prefix runs inside one window of the user's desktop.
     bed_reg_add 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
     bed_reg_add 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ 1024x768
+    # Wine's desktop already runs (reg started it): restart Wine so the new one is used.
+    "$BED_WINESERVER" -k
+    timeout 30 "$BED_WINESERVER" -w
 fi
 bed_shell_start
 echo "== the stand-in shell is running"
