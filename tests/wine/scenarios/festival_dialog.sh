@@ -89,7 +89,8 @@ check_eq "the text stays in its field" 今日自定 "$(control_text "$FESTIVAL_D
 
 # ---- both ticked: a long text is cut to fit the record at a character boundary
 probe press "$FESTIVAL_DIALOG/@1093" >/dev/null
-wait_until 5 bash -c '[[ "$(probe checked "$1" | tr -d "\r")" == 1 ]]' _ "$FESTIVAL_DIALOG/@1093"
+lunar_ticked() { [[ "$(ticked 1093)" == 1 ]]; }
+wait_until 5 lunar_ticked || fail "cannot tick 阴历操作"
 probe set-text "$FESTIVAL_DIALOG/@1118" 一二三四五六七八九十百千万亿兆 >/dev/null
 probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
 long="${key}一二三四五六七八九十百千万"
@@ -125,8 +126,8 @@ unticked() { [[ "$(ticked 1092) $(ticked 1093)" == "0 0" ]]; }
 wait_until 5 unticked || fail "cannot untick the check boxes"
 probe set-text "$FESTIVAL_DIALOG/@1118" 不加 >/dev/null
 probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
-check "save is on again" wait_until 10 bash -c '[[ "$(probe enabled "$1" | tr -d "\r")" == 1 ]]' \
-    _ "$FESTIVAL_DIALOG/@1069"
+save_on() { [[ "$(is_enabled "$FESTIVAL_DIALOG/@1069")" == 1 ]]; }
+check "save is on again" wait_until 10 save_on
 check_eq "no list changed" " 6 6六六|${key}今日自定|$long / $long" "$(list 1111) / $(list 1116)"
 probe press "$FESTIVAL_DIALOG/@1092" >/dev/null
 probe set-text "$FESTIVAL_DIALOG/@1118" 未保存 >/dev/null

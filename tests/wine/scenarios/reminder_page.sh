@@ -114,7 +114,8 @@ check_eq "showing a text counts as a change: add is on, and so is Apply" "1 1" \
 
 # ---- UM_REMINDER while the sheet shows another page brings it to the reminder page
 probe sheet-page "$SHEET" 0 >/dev/null
-wait_until 5 bash -c '[[ "$(probe visible "$1" | tr -d "\r")" == 0 ]]' _ "$REMINDER_PAGE"
+page_hidden() { [[ "$(probe visible "$REMINDER_PAGE" 2>/dev/null | tr -d '\r')" == 0 ]]; }
+wait_until 5 page_hidden || fail "the clock page did not come up"
 probe post "$MAIN_WINDOW" 0x1409 >/dev/null
 check "UM_REMINDER turns the open sheet to the reminder page" wait_until 10 page_shown
 check_eq "and opens no second sheet" 1 "$(probe toplevel | grep -c 'text=时钟备忘录系统设定')"
