@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 200
+# timeout: 300
 # EndHook called twice (as after a timed shutdown, when the end of the log-on then runs
 # ExitPath): the first call restores the shell's windows and removes the hooks, the second
 # writes only its opening line, and lunavis's own exit afterwards is harmless too.

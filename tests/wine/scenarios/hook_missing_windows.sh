@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 240
+# timeout: 300
 # A shell without SHELLDLL_DefView or without the list view: StartHook writes its log
 # lines, returns 0 and leaves no hook, and lunavis runs on (icon shown) and exits cleanly.
 source "$(dirname "$0")/../lib/bed.sh"

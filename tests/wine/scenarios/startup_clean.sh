@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 240
+# timeout: 300
 # Start-up on a clean account: lunavis hooks the desktop view, the list view and the
 # taskbar clock, the hook library writes its log lines in order and subclasses the three
 # windows inside the shell's process (and stays pinned there), BackImage is written, the

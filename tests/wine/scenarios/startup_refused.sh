@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 240
+# timeout: 360
 # Start-up checks: a second lunavis shows "该程序已经有一个实例在运行" and ends while the first
 # keeps its icon and hooks; with Active Desktop on, lunavis shows its two-line message and
 # hooks nothing.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 200
+# timeout: 300
 # A shell that keeps SHELLDLL_DefView under a top-level WorkerW instead of Progman:
 # StartHook and lunavis's own lookup find the desktop view and the list view there, the
 # shell is hooked and the exit restores it; an Active Desktop in that layout is refused.
@@ -17,8 +17,8 @@ listview=$(grep '^listview=' <<<"$windows" | cut -d= -f2)
 check "StartHook found the desktop view under WorkerW" log_has "^桌面窗口已经找到:${defview#0x}$"
 check "StartHook found the list view" log_has "^视图窗口已经找到:${listview#0x}$"
 check_eq "all three windows are subclassed" "$ALL_SUBCLASSED" "$(bed_shell subclassed)"
-shot=$(bed_screenshot workerw)
-check "lunahook's picture is on the desktop" test "$(bed_pixel "$shot" 600 400)" != "58 110 165"
+desktop_is_plain() { [[ "$(bed_pixel "$(bed_screenshot workerw)" 600 400)" == "58 110 165" ]]; }
+check "lunahook's picture is on the desktop" wait_until 15 not desktop_is_plain
 lunavis_exit
 check_exited_cleanly
 
