@@ -29,8 +29,8 @@ void InstallSubclass(HWND window, WNDPROC replacement) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
 }
 
-// A window whose procedure cannot be read is left alone: a subclass without a procedure
-// to pass messages on to would swallow every one of them.
+// The first-time work of each target. A window whose procedure cannot be read is left
+// alone: a subclass without a procedure to pass messages on to would swallow every one.
 void SubclassDesktop(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
     SendMessageA(state.m_hViewWnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
