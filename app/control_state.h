@@ -12,6 +12,7 @@ struct ControlState {
     DisplaySettings settings = DefaultDisplaySettings();
     bool registryCleared = false;
     HWND desktopListView = nullptr; // null when the shell has no such window
+    bool sheetOpen = false;         // the settings sheet is open (greys two items of the menu)
 };
 
 } // namespace luna

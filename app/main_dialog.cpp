@@ -181,7 +181,7 @@ bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
 }
 
 bool MainDialog::OnTrayIcon(WPARAM, LPARAM lParam, LRESULT& result) {
-    result = OnTrayIconCallback(trayIcon_, state_.desktopListView, lParam);
+    result = OnTrayIconCallback(trayIcon_, state_.desktopListView, state_.sheetOpen, lParam);
     return true;
 }
 
@@ -237,10 +237,12 @@ void MainDialog::PostSheetState(WPARAM open) {
 }
 
 void MainDialog::OpenSettings() {
+    state_.sheetOpen = true;
     PostSheetState(1);
     RunSettingsSheet(
         {Window(), LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDI_SHEET)), state_});
     PostSheetState(0);
+    state_.sheetOpen = false;
 }
 
 void MainDialog::ExitPath() {

@@ -5,6 +5,7 @@
 #include "app/desktop_windows.h"
 #include "app/logic/tooltip.h"
 #include "app/logic/tray_callback.h"
+#include "app/tray_menu.h"
 #include "hook/lunahook.h"
 #include "shared/messages.h"
 
@@ -61,7 +62,8 @@ void RefreshTip(NOTIFYICONDATAA& kept) {
     Shell_NotifyIconA(NIM_MODIFY, &kept);
 }
 
-LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, LPARAM lParam) {
+LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, bool sheetOpen,
+                           LPARAM lParam) {
     // Looked up afresh each time: the taskbar may have been created anew.
     HWND clock = FindTaskbarClockWindow();
     const TrayCallbackReply reply = DecideTrayCallback(LOWORD(lParam));
@@ -76,6 +78,10 @@ LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, LPARAM l
         if (clock != nullptr) {
             PostMessageA(clock, UM_CLOCKMENU, reinterpret_cast<WPARAM>(desktopListView),
                          static_cast<LPARAM>(PackScreenPoint(cursor.x, cursor.y)));
+        } else {
+            // A taskbar without a clock window (as on newer Windows) cannot show the menu:
+            // the same menu, from here.
+            ShowTrayMenu(kept.hWnd, sheetOpen, cursor.x, cursor.y);
         }
         break;
     }

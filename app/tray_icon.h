@@ -29,8 +29,10 @@ void RemoveTrayIcon(HWND owner);
 void RefreshTip(NOTIFYICONDATAA& kept);
 
 // The callback (UM_TRAYICON) for the mouse message in lParam: a hover refreshes the tip, a
-// right click asks the taskbar clock to open the clock menu at the pointer. Returns the
-// callback's answer.
-LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, LPARAM lParam);
+// right click asks the taskbar clock to open the clock menu at the pointer, or, where the
+// taskbar has no clock window, shows that menu from here (greyed as `sheetOpen` says).
+// Returns the callback's answer.
+LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, bool sheetOpen,
+                           LPARAM lParam);
 
 } // namespace luna
