@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # timeout: 300
-# The program's own commands of the clock menu reach lunavis's main window: "备忘录" changes
-# nothing, "帮助" opens the About box, "显示主窗口" opens the settings sheet. While the sheet
-# is open, "显示主窗口" and "退出" are grey and choosing them does nothing; once it has
-# closed they are enabled again. "退出" ends lunavis through ExitPath, and the clock puts
-# its own procedure back with its log lines.
+# The program's own commands of the clock menu reach lunavis's main window: "备忘录" opens
+# the settings sheet on its reminder page, "帮助" opens the About box, "显示主窗口" opens
+# the settings sheet. While the sheet is open, "显示主窗口" and "退出" are grey and choosing
+# them does nothing; once it has closed they are enabled again. "退出" ends lunavis through
+# ExitPath, and the clock puts its own procedure back with its log lines.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
@@ -14,11 +14,15 @@ bed_shell_start
 lunavis_start_hooked
 app_pid=$(probe pid "$MAIN_WINDOW" | cut -d' ' -f1)
 
-# --- 100 "备忘录(&REMINDER)": no reaction
+# --- 100 "备忘录(&REMINDER)": the settings sheet on its reminder page
 choose_from_clock_menu 100
-check "the reminder item opens no window" \
-    not wait_until 2 test -n "$(visible_windows_of "$app_pid")"
-check "lunavis runs on after the reminder item" bed_alive lunavis
+check "the reminder item opens the settings sheet" probe wait "$SETTINGS_SHEET" 15
+reminder_page_shown() {
+    [[ "$(probe visible "$SETTINGS_SHEET/#32770[备忘录设定]" 2>/dev/null | tr -d '\r')" == 1 ]]
+}
+check "on the reminder page" wait_until 10 reminder_page_shown
+probe click "$SETTINGS_SHEET/@2" >/dev/null
+check "the sheet closes" probe wait-gone "$SETTINGS_SHEET" 15
 
 # --- 102 "帮助(&HELP)": the About box
 choose_from_clock_menu 102
