@@ -10,13 +10,13 @@ source "$(dirname "$0")/sheet_helpers.bash"
 bed_require app/lunavis.exe hook/lunahook.dll
 bed_init
 bed_shell_start
-desk_attach
+sheet_attach
 
 sheet_open
 check_eq "caption" "时钟备忘录系统设定" "$(probe text "$SHEET" | tr -d '\r')"
 tabs=$(probe children "$SHEET" | grep -c 'class=#32770')
 check_eq "only the first page exists at first" 1 "$tabs"
-check_eq "no Help button shown" 0 "$(sheet_visible "$SHEET/@9" 2>/dev/null || echo 0)"
+check "no Help button shown" not probe visible "$SHEET/@9"
 check_eq "Apply disabled at first" 0 "$(sheet_enabled "$SHEET_APPLY")"
 read -r left top right bottom <<<"$(probe rect "$SHEET" | tr -d '\r')"
 check_eq "centred horizontally" $(((1024 - (right - left)) / 2)) "$left"
@@ -77,7 +77,7 @@ check_eq "minute list hidden" 0 "$(sheet_visible "$SHEET_SYSTEM/@1106")"
 check_eq "picture background ticked" 1 "$(sheet_state "$SHEET_SYSTEM/@1123")"
 for id in 1102 1125 1126 1128; do
     check_eq "system page: $id disabled" 0 "$(sheet_enabled "$SHEET_SYSTEM/@$id")"
-    probe press "$SHEET_SYSTEM/@$id" >/dev/null
+    sheet_mouse_click "$SHEET_SYSTEM/@$id"
 done
 for id in 1127 1124; do
     check_eq "system page: $id hidden" 0 "$(sheet_visible "$SHEET_SYSTEM/@$id")"

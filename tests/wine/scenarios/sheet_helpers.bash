@@ -11,10 +11,25 @@ SHEET_OK="$SHEET/@1"
 SHEET_CANCEL="$SHEET/@2"
 SHEET_APPLY="$SHEET/@12321"
 
+# Pixel conditions for desk_count_where ($1 red, $2 green, $3 blue).
+SHEET_RED='$1 > 180 && $2 < 90 && $3 < 90'
+SHEET_GREEN='$1 < 90 && $2 > 180 && $3 < 90'
+SHEET_WHITE='$1 > 200 && $2 > 200 && $3 > 200'
+
 KEY_CLOCK='HKCU\software\wendrix\clock'
 KEY_DISPLAY='HKCU\software\wendrix\clock\Display'
 KEY_CALENDER='HKCU\software\wendrix\clock\calender'
 KEY_RUN='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+
+# sheet_attach: starts lunavis on whatever the registry holds and waits until it has hooked
+# the stand-in shell (desk_attach also waits for clock text, which needs a visible colour).
+sheet_attach() {
+    local before
+    before=$(desk_count_subclassed)
+    bed_start lunavis app/lunavis.exe
+    wait_until 30 desk_subclassed_more_than "$before" || fail "the list view was not subclassed"
+    probe wait "$DESK_MAIN" 10 >/dev/null || fail "no lunavis main window"
+}
 
 # sheet_open: the main window's UM_SHOWMAIN opens the sheet on its clock page.
 sheet_open() {
@@ -56,6 +71,14 @@ sheet_press() {
     wait_until 5 sheet_state_is "$1" "$2" || bed_failed "$1 did not become $2"
 }
 sheet_state_is() { [[ $(sheet_state "$1") == "$2" ]]; }
+
+# sheet_mouse_click PATH: a real click in the middle of the control (through the X server, so
+# a disabled control gets nothing).
+sheet_mouse_click() {
+    local left top right bottom
+    read -r left top right bottom <<<"$(probe rect "$1" | tr -d '\r')"
+    probe mouse-click $(((left + right) / 2)) $(((top + bottom) / 2)) >/dev/null
+}
 
 # sheet_dialog: the modal dialog the sheet's page opened; prints its handle.
 sheet_dialog() {
@@ -120,6 +143,17 @@ sheet_reg() {
         return
     }
     sed -E "s/^ +$2 +REG_[A-Z_]+ *//" <<<"$line"
+}
+
+# sheet_region_same SHOT-A SHOT-B "X Y W H": no pixel of the region differs.
+sheet_region_same() { (($(desk_diff "$1" "$2" $3) == 0)); }
+
+# sheet_height PNG "X Y W H" CONDITION: rows spanned by the pixels that fit (0 for none).
+sheet_height() {
+    local -a r=($2)
+    desk_pixels "$1" "${r[@]}" | awk -v w="${r[2]}" "$3"' { y = int((NR - 1) / w)
+        if (!n++) { t = b = y } if (y < t) t = y; if (y > b) b = y }
+        END { print n ? b - t + 1 : 0 }'
 }
 
 # sheet_reg_key_exists KEY

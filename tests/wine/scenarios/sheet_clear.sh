@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# "清除注册内容" on the system page removes the product keys and the Run value at once; the
+# OK that follows writes nothing from any page; the next opening's OK writes again.
+# timeout: 240
+source "$(dirname "$0")/../lib/bed.sh"
+source "$(dirname "$0")/desktop_helpers.bash"
+source "$(dirname "$0")/sheet_helpers.bash"
+bed_require app/lunavis.exe hook/lunahook.dll
+bed_init
+bed_shell_start
+sheet_attach
+
+# Something to clear: autostart on, a display value.
+sheet_open
+sheet_page 3 "$SHEET_SYSTEM"
+sheet_press "$SHEET_SYSTEM/@1096" 1
+sheet_close OK
+check_eq "DeskTop set" "$(bed_winpath "$BED_WIN64/app/lunavis.exe")" "$(sheet_reg "$KEY_RUN" DeskTop)"
+check_eq "DisPlayYear set" 0x4 "$(sheet_reg "$KEY_DISPLAY" DisPlayYear)"
+
+sheet_open
+sheet_press "$SHEET_CLOCK/@1081" 1
+sheet_page 2 "$SHEET_CALENDAR"
+sheet_press "$SHEET_CALENDAR/@1095" 1
+sheet_page 3 "$SHEET_SYSTEM"
+probe click "$SHEET_SYSTEM/@1100" >/dev/null
+check "the product key goes at once" wait_until 10 not sheet_reg_key_exists 'HKCU\software\wendrix'
+check_eq "DeskTop removed" "<absent>" "$(sheet_reg "$KEY_RUN" DeskTop)"
+check_eq "the page keeps its controls" 1 "$(sheet_state "$SHEET_SYSTEM/@1096")"
+sheet_close OK
+check "OK after clearing writes nothing" not sheet_reg_key_exists 'HKCU\software\wendrix'
+check_eq "nor the Run value" "<absent>" "$(sheet_reg "$KEY_RUN" DeskTop)"
+
+sheet_open
+check_eq "the settings in memory are unchanged: 24-hour clock" 0 \
+    "$(sheet_state "$SHEET_CLOCK/@1081")"
+sheet_press "$SHEET_CLOCK/@1081" 1
+sheet_close OK
+check_eq "the next OK writes again" 0x1 "$(sheet_reg "$KEY_DISPLAY" DisPlayTime12)"
+
+bed_finish
