@@ -187,25 +187,27 @@ bool MainDialog::OnTrayIcon(WPARAM, LPARAM lParam, LRESULT& result) {
 
 namespace {
 
+struct SheetSearch {
+    HWND owner;
+    HWND sheet;
+};
+
+// A named CALLBACK: a lambda does not convert to the __stdcall WNDENUMPROC of the 32-bit build.
+BOOL CALLBACK FindOwnedSheet(HWND window, LPARAM lParam) {
+    auto* s = reinterpret_cast<SheetSearch*>(lParam);
+    if (GetWindow(window, GW_OWNER) == s->owner &&
+        SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0) {
+        s->sheet = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The settings sheet this window owns, when it is open: the one owned window that answers
 // as a property sheet.
 HWND OpenSettingsSheet(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND sheet;
-    } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            if (GetWindow(window, GW_OWNER) == s->owner &&
-                SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0) {
-                s->sheet = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    SheetSearch search{owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedSheet, reinterpret_cast<LPARAM>(&search));
     return search.sheet;
 }
 
