@@ -247,6 +247,9 @@ bed_reg_export() {
     rm -f "$tmp"
 }
 
+# bed_reg_key_exists KEY
+bed_reg_key_exists() { bed_wine reg query "$1" >/dev/null 2>&1; }
+
 # bed_reg_add KEY VALUE TYPE DATA
 bed_reg_add() { bed_wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 300
+# timeout: 480
 # A run of the bed leaves nothing behind: not when it ends normally, not when it runs past
 # its time limit (it is stopped and still tears down), not when it is killed outright (its
 # guard cleans up). Each case runs a small inner scenario beside this one.
@@ -11,8 +11,9 @@ inner=$BED_RUN/inner.sh
 cat >"$inner" <<INNER
 source "$BED_LIB_DIR/bed.sh"
 bed_init
-bed_shell_start
 echo "inner xvfb=\$BED_XVFB_PID display=\$BED_DISPLAY prefix=\$BED_PREFIX"
+bed_shell_start
+echo "inner shell started"
 # "hang": wait to be stopped (short sleeps, so none outlives the run for long)
 while [[ "\${1:-}" == hang ]]; do sleep 1; done
 # "slow": one long wait, which the time limit must cut short
@@ -28,7 +29,7 @@ inner_facts() {
 
 # inner_gone XVFB DISPLAY PREFIX: nothing of that run is alive, its display is free.
 inner_gone() {
-    [[ -z "$(bed_prefix_pids "$3")" ]] || return 1
+    [[ -n "$3" && -z "$(bed_prefix_pids "$3")" ]] || return 1
     bed_pid_alive "$1" && return 1
     [[ ! -e "/tmp/.X${2#:}-lock" ]]
 }
@@ -43,10 +44,10 @@ check "the prefix of a passing run is removed" test ! -e "$prefix"
 
 # ---- past its time limit
 started=$SECONDS
-LUNA_WINE_WORK=$inner_work LUNA_WINE_TIMEOUT=20 bash "$inner" slow >"$BED_RUN/slow.out" 2>&1
+LUNA_WINE_WORK=$inner_work LUNA_WINE_TIMEOUT=45 bash "$inner" slow >"$BED_RUN/slow.out" 2>&1
 status=$?
 check_eq "a run past its limit ends with status 143" 143 "$status"
-check "it ends soon after the limit" test $((SECONDS - started)) -lt 90
+check "it ends soon after the limit" test $((SECONDS - started)) -lt 120
 check "it says why" grep -q "FAIL: inner was stopped" "$BED_RUN/slow.out"
 check "it leaves a screenshot of the moment" test -s "$inner_work/failure.png"
 check "it keeps the prefix of the failed run for inspection" test -d "$inner_work/prefix"
@@ -56,7 +57,7 @@ check "after being stopped nothing of it is alive" inner_gone "$xvfb" "$display"
 # ---- killed outright
 LUNA_WINE_WORK=$inner_work LUNA_WINE_TIMEOUT=120 bash "$inner" hang >"$BED_RUN/killed.out" 2>&1 &
 inner_pid=$!
-wait_until 90 grep -q '^inner ' "$BED_RUN/killed.out" || fail "the inner run did not start"
+wait_until 120 grep -q '^inner shell started' "$BED_RUN/killed.out" || fail "the inner run did not start"
 read -r xvfb display prefix <<<"$(inner_facts "$BED_RUN/killed.out")"
 kill -KILL "$inner_pid"
 wait "$inner_pid" 2>/dev/null

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 180
+# timeout: 300
 # The stand-in shell's classic layout: the window tree lunahook looks up, the taskbar that
 # FindWindow and Shell_NotifyIcon pick, two threads, nothing subclassed or hooked at start,
 # and a screenshot with the plain desktop and the taskbar strip.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 240
+# timeout: 420
 # The unusual shells the stand-in can build: no SHELLDLL_DefView, no list view, no clock,
 # Active Desktop, the WorkerW layout and everything on one thread. Each restart also shows
 # that the "quit" request ends the shell.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 180
+# timeout: 360
 # The stand-in shell's notification area with Wine's Shell_NotifyIcon: add, modify and delete
 # with the answers Windows gives, tooltips kept whole, the owner called back on a request and
 # on a real click, and bad records or unknown messages answered without harm.
