@@ -35,7 +35,6 @@ uninstall() {
     wait_until 120 not bed_reg_key_exists "$uninstall_key" || fail "the uninstaller did not finish"
 }
 
-bed_reg_key_exists() { bed_wine reg query "$1" >/dev/null 2>&1; }
 reg_has_value() { bed_wine reg query "$1" /v "$2" >/dev/null 2>&1; }
 reg_value() { bed_reg_query "$1" "$2" | sed -nE "s/^ *$2 +REG_[A-Z_]+ +//p"; }
 
