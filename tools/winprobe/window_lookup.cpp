@@ -86,8 +86,9 @@ HWND FindWindowByPath(const std::string& path, bool quiet) {
     std::vector<PathElement> elements;
     std::string error;
     if (!ParseWindowPath(path, elements, error)) {
+        // A malformed path is a mistake in the scenario, not a missing window.
         Complain(error);
-        return nullptr;
+        std::exit(kExitUsage);
     }
     HWND found = Resolve(nullptr, elements, 0);
     if (!found && !quiet) {

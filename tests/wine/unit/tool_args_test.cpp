@@ -105,6 +105,21 @@ TEST(WindowPath, ParsesClassesTitlesIdsAndHandles) {
     EXPECT_FALSE(ParseWindowPath("A[b]c", p, error));
 }
 
+TEST(WindowPath, KeepsBracketsAndSlashesInsideTitles) {
+    std::vector<PathElement> p;
+    std::string error;
+    ASSERT_TRUE(ParseWindowPath("[a[b]/c]/Static", p, error));
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0].className, "");
+    EXPECT_EQ(*p[0].title, "a[b]/c");
+    EXPECT_EQ(p[1].className, "Static");
+
+    ASSERT_TRUE(ParseWindowPath("Internet Explorer_Server", p, error)); // blanks are part of names
+    EXPECT_EQ(p[0].className, "Internet Explorer_Server");
+    EXPECT_FALSE(ParseWindowPath("", p, error));
+    EXPECT_FALSE(ParseWindowPath("Progman/", p, error));
+}
+
 TEST(WindowPath, MatchesAsWindowsCompares) {
     std::vector<PathElement> p;
     std::string error;
