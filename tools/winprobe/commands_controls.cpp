@@ -13,9 +13,11 @@ namespace {
 
 constexpr UINT kTimeoutMs = 10000;
 
+// Waits for the answer even while the program is slow to take messages (a loaded machine):
+// giving up early would lose a keystroke or a click the scenario relies on.
 bool SendWithin(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr) {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &answer)) {
+    if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_NORMAL, kTimeoutMs, &answer)) {
         Complain("no answer within the time-out");
         return false;
     }

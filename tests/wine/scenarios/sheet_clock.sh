@@ -25,8 +25,8 @@ sheet_press "$SHEET_CLOCK/@1081" 1
 check_eq "AM/PM enabled and ticked" "1 1" \
     "$(sheet_enabled "$SHEET_CLOCK/@1082") $(sheet_state "$SHEET_CLOCK/@1082")"
 sheet_press "$SHEET_CLOCK/@1086" 0
-probe type "$SHEET_CLOCK/@1077" "-" >/dev/null
-probe type "$SHEET_CLOCK/@1075" "." >/dev/null
+sheet_type "$SHEET_CLOCK/@1077" "-"
+sheet_type "$SHEET_CLOCK/@1075" "."
 sheet_press "$SHEET_CLOCK/@1074" 0
 desk_wait_second_below 50
 before=$(bed_screenshot format-before)

@@ -72,6 +72,9 @@ sheet_press() {
 }
 sheet_state_is() { [[ $(sheet_state "$1") == "$2" ]]; }
 
+# sheet_type PATH TEXT: types into an edit box, character by character.
+sheet_type() { probe type "$1" "$2" >/dev/null || bed_failed "typing [$2] into $1"; }
+
 # sheet_mouse_click PATH: a real click in the middle of the control (through the X server, so
 # a disabled control gets nothing).
 sheet_mouse_click() {
