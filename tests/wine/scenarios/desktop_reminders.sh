@@ -58,7 +58,12 @@ crop_cell() {
 cell_plain=$(crop_cell "$shot" cell-plain)
 
 taskbar_enabled() { probe enabled Shell_TrayWnd | tr -d '\r'; }
-check_eq "taskbar enabled before" 1 "$(taskbar_enabled)"
+# On a slow machine the due minute can come before this point; the box is then already up.
+if [ "$(date +%s)" -lt $((due - 2)) ]; then
+    check_eq "taskbar enabled before" 1 "$(taskbar_enabled)"
+else
+    echo "note: the due minute came before the taskbar could be checked beforehand"
+fi
 bed_note "waiting for $(date -d "@$due" +%T)"
 wait_until $((due - $(date +%s) + 15)) probe msgbox Reminder || fail "no reminder box"
 check_eq "first box: the first reminder, prefix included" "$stamp 第一个提醒" \
