@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-x86-64-dev mingw-w64-i686-dev
     wine wine64 xvfb xauth fonts-wqy-microhei imagemagick
     nsis zip unzip
+    faketime libfaketime python3-icalendar
 )
 
 missing=()
