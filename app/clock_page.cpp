@@ -8,6 +8,7 @@
 #include "app/sheet_controls.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -16,13 +17,12 @@ constexpr char kMessageCaption[] = "lunavis";
 
 // Reads an edit box; a text too long for a separator comes back whole so it can be refused.
 bool ReadEditText(HWND page, int id, char* out, std::size_t size) {
-    char text[64] = {};
-    GetDlgItemTextA(page, id, text, sizeof text);
-    if (!SeparatorFits(text)) {
+    const std::string text = DlgItemTextGbk(page, id);
+    if (!SeparatorFits(text.c_str())) {
         return false;
     }
     std::memset(out, 0, size);
-    std::memcpy(out, text, std::min(std::strlen(text), size - 1));
+    std::memcpy(out, text.c_str(), std::min(text.size(), size - 1));
     return true;
 }
 
@@ -56,10 +56,10 @@ bool IDD_CLOCK::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 BOOL IDD_CLOCK::OnInitDialog() {
     HWND page = Window();
     // The edit boxes take the page's separator texts (empty on a new page) and their limit.
-    SendDlgItemMessageA(page, IDC_CLOCK_DATE_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
-    SendDlgItemMessageA(page, IDC_CLOCK_TIME_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
-    SetDlgItemTextA(page, IDC_CLOCK_DATE_SEP, dateSeparatorText_);
-    SetDlgItemTextA(page, IDC_CLOCK_TIME_SEP, timeSeparatorText_);
+    SendDlgItemMessageW(page, IDC_CLOCK_DATE_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
+    SendDlgItemMessageW(page, IDC_CLOCK_TIME_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
+    SetDlgItemTextGbk(page, IDC_CLOCK_DATE_SEP, dateSeparatorText_);
+    SetDlgItemTextGbk(page, IDC_CLOCK_TIME_SEP, timeSeparatorText_);
 
     flags_ = ClockPageFlags{};
     const ClockPageControls c = ClockControlsFromSettings(state_.settings);
@@ -71,8 +71,8 @@ BOOL IDD_CLOCK::OnInitDialog() {
     SetTicked(page, IDC_CLOCK_SECONDS, c.seconds);
 
     // Showing the stored separators counts as editing them, like the user's own typing.
-    SetDlgItemTextA(page, IDC_CLOCK_DATE_SEP, c.dateSeparatorText);
-    SetDlgItemTextA(page, IDC_CLOCK_TIME_SEP, c.timeSeparatorText);
+    SetDlgItemTextGbk(page, IDC_CLOCK_DATE_SEP, c.dateSeparatorText);
+    SetDlgItemTextGbk(page, IDC_CLOCK_TIME_SEP, c.timeSeparatorText);
     // The custom boxes become active only when the user edits a separator.
     SetTicked(page, IDC_CLOCK_CUSTOM_DATE_SEP, false);
     EnablePageControl(page, IDC_CLOCK_CUSTOM_DATE_SEP, false);
@@ -149,15 +149,14 @@ bool IDD_CLOCK::OnDisplayOption(WPARAM, LPARAM, LRESULT&) {
 // Edit boxes of this system may count their limit in characters rather than bytes; a text
 // longer than a separator's two bytes is cut back to what fits, so typing stops there.
 bool IDD_CLOCK::KeepSeparatorLimit(int editId) {
-    char text[64] = {};
-    GetDlgItemTextA(Window(), editId, text, sizeof text);
-    if (SeparatorFits(text)) {
+    const std::string text = DlgItemTextGbk(Window(), editId);
+    if (SeparatorFits(text.c_str())) {
         return true;
     }
     char field[2];
-    WriteSeparator(field, text);
-    SetDlgItemTextA(Window(), editId, ReadSeparator(field).text); // notifies once more
-    SendDlgItemMessageA(Window(), editId, EM_SETSEL, kSeparatorMaxBytes, kSeparatorMaxBytes);
+    WriteSeparator(field, text.c_str());
+    SetDlgItemTextGbk(Window(), editId, ReadSeparator(field).text); // notifies once more
+    SendDlgItemMessageW(Window(), editId, EM_SETSEL, kSeparatorMaxBytes, kSeparatorMaxBytes);
     MessageBeep(MB_OK);
     return false;
 }
@@ -192,10 +191,10 @@ bool IDD_CLOCK::TakeSeparatorText(int editId, char (&text)[kSeparatorMaxBytes + 
     if (ReadEditText(Window(), editId, text, sizeof text)) {
         return true;
     }
-    MessageBoxA(Window(), kSeparatorTooLongMessage, kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxGbk(Window(), kSeparatorTooLongMessage, kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     HWND edit = GetDlgItem(Window(), editId);
     SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/desktop_windows.h"
 #include "app/main_dialog.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -12,13 +13,13 @@ constexpr char kMessageCaption[] = "岚溪创作室";
 
 bool ControlApp::InitApplication() {
     if (!instanceEvent_.Create()) {
-        MessageBoxA(nullptr, "该程序已经有一个实例在运行", kMessageCaption, MB_OK);
+        MessageBoxGbk(nullptr, "该程序已经有一个实例在运行", kMessageCaption, MB_OK);
         instanceEvent_.Close();
         return false;
     }
     if (ActiveDesktopIsOn()) {
-        MessageBoxA(nullptr, "关闭Desktop选项\nClose The Activate Desktop!", kMessageCaption,
-                    MB_OK);
+        MessageBoxGbk(nullptr, "关闭Desktop选项\nClose The Activate Desktop!", kMessageCaption,
+                      MB_OK);
         return false;
     }
     return true;

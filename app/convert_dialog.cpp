@@ -3,6 +3,7 @@
 #include "app/editor_controls.h"
 #include "app/logic/convert_view.h"
 #include "app/res/convert_dialog_ids.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 
@@ -55,14 +56,14 @@ bool ConvertDialog::OnMonthChosen(WPARAM, LPARAM, LRESULT&) {
 void ConvertDialog::FillMonth(int year, int month) {
     const ConvertView view = LayOutConvertMonth(BuildConversionMonth(year, month));
     HWND dialog = Window();
-    SendDlgItemMessageA(dialog, IDC_CONVERT_LUNAR_YEAR, CB_SETCURSEL,
+    SendDlgItemMessageW(dialog, IDC_CONVERT_LUNAR_YEAR, CB_SETCURSEL,
                         static_cast<WPARAM>(view.lunarYearIndex), 0);
-    SendDlgItemMessageA(dialog, IDC_CONVERT_LUNAR_MONTH, CB_SETCURSEL,
+    SendDlgItemMessageW(dialog, IDC_CONVERT_LUNAR_MONTH, CB_SETCURSEL,
                         static_cast<WPARAM>(view.lunarMonthIndex), 0);
-    SetDlgItemTextA(dialog, IDC_CONVERT_TITLE, view.title);
+    SetDlgItemTextGbk(dialog, IDC_CONVERT_TITLE, view.title);
     for (int k = 0; k < kConvertCellCount; ++k) {
-        SetDlgItemTextA(dialog, IDC_CONVERT_DAY_FIRST + k, view.cells[k].number);
-        SetDlgItemTextA(dialog, IDC_CONVERT_LABEL_FIRST + k, view.cells[k].label);
+        SetDlgItemTextGbk(dialog, IDC_CONVERT_DAY_FIRST + k, view.cells[k].number);
+        SetDlgItemTextGbk(dialog, IDC_CONVERT_LABEL_FIRST + k, view.cells[k].label);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
 #include "shared/win32/win_registry.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 
@@ -50,11 +51,10 @@ BOOL MainDialog::OnInitDialog() {
     WinRegistry currentUser(HKEY_CURRENT_USER);
     state_.settings = LoadDisplaySettings(currentUser);
     state_.desktopListView = FindDesktopListView();
+    // A path that does not fit or that GBK cannot hold exactly stays empty: no default
+    // path rather than a wrong one.
     char exePath[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, exePath, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        exePath[0] = '\0'; // cut off: no default path rather than a wrong one
-    }
+    ModulePathGbk(nullptr, exePath, MAX_PATH);
     EnsureBackImage(currentUser, exePath);
 
     StartHook(Window());
@@ -83,11 +83,11 @@ void MainDialog::AddAboutToSystemMenu() {
     if (systemMenu == nullptr) {
         return;
     }
-    char text[128] = {};
-    LoadStringA(ApplicationInstance(), IDS_ABOUTBOX, text, sizeof text);
-    if (text[0] != '\0') {
-        AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
+    wchar_t text[128] = {};
+    LoadStringW(ApplicationInstance(), IDS_ABOUTBOX, text, 128);
+    if (text[0] != L'\0') {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
     }
 }
 
@@ -101,9 +101,9 @@ void MainDialog::SendSettingsToShell() {
                  {regkey::Clock, CD_CLOCKFONT},
                  {regkey::Reminder, CD_REMINDERFONT}};
     for (const auto& font : fonts) {
-        LOGFONTA record;
+        FontRecord record;
         if (ReadRegFontFromScreen(font.key, &record)) {
-            static_assert(sizeof record == kFontRecordSize, "LOGFONTA travels as 60 bytes");
+            static_assert(sizeof record == kFontRecordSize, "the font record travels as 60 bytes");
             SendSettingsCopy(listView, Window(), font.code, kFontRecordSize, &record);
         }
     }

@@ -46,7 +46,7 @@ class MainDialog : public Dialog {
     ControlState& state_;
     SingleInstanceEvent& instanceEvent_;
     HICON icon_;
-    NOTIFYICONDATAA trayIcon_{};
+    NOTIFYICONDATAW trayIcon_{};
     bool exiting_ = false;
     ShutdownTrigger shutdown_;
 };

@@ -9,7 +9,9 @@
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
+#include "shared/registry_layout.h"
 #include "shared/rem_files.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -88,7 +90,7 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     const ReminderField refused =
         ReadReminderTime(month.c_str(), day.c_str(), hour.c_str(), minute.c_str(), &time);
     if (refused != ReminderField::None) {
-        MessageBoxA(page, ReminderFieldMessage(refused), kCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(page, ReminderFieldMessage(refused), kCaption, MB_OK | MB_ICONEXCLAMATION);
         SetFocus(GetDlgItem(page, ComboOfField(refused)));
         return true;
     }
@@ -96,7 +98,7 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     const std::string item = ComposeReminderItem(time, text.c_str());
     // Clearing the editor counts as a change of its text; multi-line edit controls do not
     // all report a change made with WM_SETTEXT, so it is counted here.
-    SetDlgItemTextA(page, IDC_REMINDER_TEXT, "");
+    SetDlgItemTextGbk(page, IDC_REMINDER_TEXT, "");
     list_.TextChanged();
     list_.Add(item);
     ShowList();
@@ -121,7 +123,7 @@ bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
     }
     // The file is replaced only once the new one is complete: a failed save keeps the old.
     if (!WriteReminderFile(path, list_.Items())) {
-        MessageBoxA(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+        MessageBoxGbk(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
     }
     list_.Saved();
     ShowButtons();
@@ -134,7 +136,7 @@ bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
     list_.Select(SelectedRow(Window(), IDC_REMINDER_LIST));
     if (list_.Selection() != ReminderList::kNoSelection) {
         const std::string text = ReminderTextOf(list_.Items()[list_.Selection()]);
-        SetDlgItemTextA(Window(), IDC_REMINDER_TEXT, text.c_str());
+        SetDlgItemTextGbk(Window(), IDC_REMINDER_TEXT, text.c_str());
         LRESULT ignored = 0;
         OnTextChanged(0, 0, ignored); // showing a text counts as a change of it
     }
@@ -165,11 +167,11 @@ bool IDD_REMINDER::OnApply() {
 }
 
 bool IDD_REMINDER::FilePath(char (&path)[260]) {
-    char exePath[261] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, exePath, 260);
-    // A path that filled the buffer may have been cut: its folder cannot be trusted.
-    if (length == 0 || length >= 260 || !ReminderPagePath(exePath, path, sizeof path)) {
-        MessageBoxA(Window(), kNoFolderMessage, kCaption, MB_OKCANCEL);
+    // A path that GBK cannot hold exactly, or that does not fit, has no folder to trust.
+    char exePath[kPathCapacity] = {};
+    if (ModulePathGbk(nullptr, exePath, sizeof exePath) != GbkFit::kOk ||
+        !ReminderPagePath(exePath, path, sizeof path)) {
+        MessageBoxGbk(Window(), kNoFolderMessage, kCaption, MB_OKCANCEL);
         return false;
     }
     return true;

@@ -5,12 +5,17 @@
 #include "app/res/system_page_ids.h"
 #include "app/sheet_controls.h"
 #include "app/sheet_page_context.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
 
 constexpr char kBitmapExtension[] = "bmp";
 constexpr char kBitmapFilter[] = "BitMap Files (*.bmp)|*.bmp||";
+constexpr char kCaption[] = "lunavis";
+constexpr char kPathUnrepresentableMessage[] =
+    "图片的路径含有无法保存的字符，请把图片放到其他文件夹后再选择。";
+constexpr char kPathTooLongMessage[] = "图片的路径太长，请把图片放到其他文件夹后再选择。";
 
 // The executable's full path, or empty when it does not fit a path buffer whole.
 void ExecutablePath(char (&path)[kPathCapacity]) {
@@ -21,7 +26,7 @@ void ExecutablePath(char (&path)[kPathCapacity]) {
 }
 
 int SelectedIndex(HWND page, int id) {
-    return static_cast<int>(SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendDlgItemMessageW(page, id, LB_GETCURSEL, 0, 0));
 }
 
 } // namespace
@@ -51,9 +56,10 @@ void IDD_SYSTEM::FillNumberList(int id, int count) {
     for (int number = 0; number < count; ++number) {
         char text[4];
         FormatListNumber(number, text);
-        SendDlgItemMessageA(Window(), id, LB_INSERTSTRING, number, reinterpret_cast<LPARAM>(text));
+        SendTextMessageGbk(GetDlgItem(Window(), id), LB_INSERTSTRING, static_cast<WPARAM>(number),
+                           text);
     }
-    SendDlgItemMessageA(Window(), id, LB_SETCURSEL, 0, 0);
+    SendDlgItemMessageW(Window(), id, LB_SETCURSEL, 0, 0);
     ShowPageControl(Window(), id, false);
 }
 
@@ -108,8 +114,23 @@ bool IDD_SYSTEM::OnSolidColor(WPARAM, LPARAM, LRESULT&) {
 
 bool IDD_SYSTEM::OnBitmap(WPARAM, LPARAM, LRESULT&) {
     OpenFileDialog dialog(kBitmapExtension, kBitmapFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-    if (dialog.DoModal(Window()) && ChooseBackImage(page_, dialog.Path())) {
-        SetModified(true);
+    if (!dialog.DoModal(Window())) {
+        return true;
+    }
+    // BackImage is stored as GBK: a path it cannot hold exactly is refused, never mangled.
+    char path[kPathCapacity];
+    switch (StoreExactGbk(dialog.Path(), path)) {
+    case GbkFit::kOk:
+        if (ChooseBackImage(page_, path)) {
+            SetModified(true);
+        }
+        break;
+    case GbkFit::kUnrepresentable:
+        MessageBoxGbk(Window(), kPathUnrepresentableMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        break;
+    case GbkFit::kTooLong:
+        MessageBoxGbk(Window(), kPathTooLongMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        break;
     }
     return true;
 }

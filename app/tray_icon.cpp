@@ -7,19 +7,28 @@
 #include "app/logic/tray_callback.h"
 #include "app/tray_menu.h"
 #include "hook/lunahook.h"
+#include "shared/gbk_text.h"
 #include "shared/messages.h"
 
 namespace luna {
 
 namespace {
 
-static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTrayTipSize,
-              "the record's tip field holds the first form's 64 bytes");
+static_assert(sizeof(NOTIFYICONDATAW{}.szTip) / sizeof(wchar_t) >= kTrayTipSize,
+              "the record's tip field holds the first form's 64 characters");
 
-NOTIFYICONDATAA EmptyRecord(HWND owner) {
-    NOTIFYICONDATAA record;
+// A GBK tip of at most 63 bytes is at most 63 characters: it fits the first form's field.
+void SetTip(NOTIFYICONDATAW& record, const char* tip) {
+    std::memset(record.szTip, 0, sizeof record.szTip);
+    const std::wstring wide = WideFromGbk(tip, kTrayTipSize - 1);
+    const std::size_t length = wide.size() < kTrayTipSize - 1 ? wide.size() : kTrayTipSize - 1;
+    std::memcpy(record.szTip, wide.data(), length * sizeof(wchar_t));
+}
+
+NOTIFYICONDATAW EmptyRecord(HWND owner) {
+    NOTIFYICONDATAW record;
     std::memset(&record, 0, sizeof record);
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.cbSize = NOTIFYICONDATAW_V1_SIZE;
     record.hWnd = owner;
     record.uID = kTrayIconId;
     return record;
@@ -27,28 +36,28 @@ NOTIFYICONDATAA EmptyRecord(HWND owner) {
 
 } // namespace
 
-NOTIFYICONDATAA MakeTrayIconRecord(HWND owner, HICON icon) {
-    NOTIFYICONDATAA record = EmptyRecord(owner);
+NOTIFYICONDATAW MakeTrayIconRecord(HWND owner, HICON icon) {
+    NOTIFYICONDATAW record = EmptyRecord(owner);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = UM_TRAYICON;
     record.hIcon = icon;
     return record;
 }
 
-void AddTrayIcon(const NOTIFYICONDATAA& kept) {
-    NOTIFYICONDATAA record = kept;
+void AddTrayIcon(const NOTIFYICONDATAW& kept) {
+    NOTIFYICONDATAW record = kept;
     static const char kFirstTip[] = "桌面时钟";
     static_assert(sizeof kFirstTip <= kTrayTipSize, "the first form of the tip holds 64 bytes");
-    std::memcpy(record.szTip, kFirstTip, sizeof kFirstTip);
-    Shell_NotifyIconA(NIM_ADD, &record);
+    SetTip(record, kFirstTip);
+    Shell_NotifyIconW(NIM_ADD, &record);
 }
 
 void RemoveTrayIcon(HWND owner) {
-    NOTIFYICONDATAA record = EmptyRecord(owner);
-    Shell_NotifyIconA(NIM_DELETE, &record);
+    NOTIFYICONDATAW record = EmptyRecord(owner);
+    Shell_NotifyIconW(NIM_DELETE, &record);
 }
 
-void RefreshTip(NOTIFYICONDATAA& kept) {
+void RefreshTip(NOTIFYICONDATAW& kept) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     char calendar[kTrayCalendarBufferSize] = {};
@@ -57,12 +66,11 @@ void RefreshTip(NOTIFYICONDATAA& kept) {
                            now.wHour, now.wMinute, now.wSecond};
     char tip[kTrayTipSize];
     ComposeTrayTip(moment, calendar, tip);
-    std::memset(kept.szTip, 0, sizeof kept.szTip);
-    std::memcpy(kept.szTip, tip, sizeof tip);
-    Shell_NotifyIconA(NIM_MODIFY, &kept);
+    SetTip(kept, tip);
+    Shell_NotifyIconW(NIM_MODIFY, &kept);
 }
 
-LRESULT OnTrayIconCallback(NOTIFYICONDATAA& kept, HWND desktopListView, bool sheetOpen,
+LRESULT OnTrayIconCallback(NOTIFYICONDATAW& kept, HWND desktopListView, bool sheetOpen,
                            LPARAM lParam) {
     // Looked up afresh each time: the taskbar may have been created anew.
     HWND clock = FindTaskbarClockWindow();

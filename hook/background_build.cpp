@@ -10,6 +10,7 @@
 #include "hook/overlay.h"
 #include "hook/shared_hook_state.h"
 #include "shared/registry_layout.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -36,8 +37,8 @@ HBITMAP ReadBackgroundSettings() {
     if (!ReadBackImagePath(path) || path[0] == '\0') {
         return nullptr;
     }
-    return static_cast<HBITMAP>(
-        LoadImageA(nullptr, path, IMAGE_BITMAP, m_ScreenWidth, m_ScreenHeight, LR_LOADFROMFILE));
+    return static_cast<HBITMAP>(LoadImageW(nullptr, WideFromGbk(path).c_str(), IMAGE_BITMAP,
+                                           m_ScreenWidth, m_ScreenHeight, LR_LOADFROMFILE));
 }
 
 void FillBackground(HDC background) {

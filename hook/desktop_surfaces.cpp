@@ -7,6 +7,7 @@
 
 #include "hook/background_build.h"
 #include "hook/desktop_state.h"
+#include "hook/overlay.h"
 #include "hook/reminders.h"
 
 namespace luna {
@@ -84,6 +85,9 @@ void CreateSurfaces() {
         MakeSurface(screen, CreateCompatibleBitmap(screen, m_Panels.reminderSurface.width,
                                                    m_Panels.reminderSurface.height));
     ReleaseDC(desktop, screen);
+    AdoptDefaultOverlayFont(m_DeskSurface.dc, m_ClockFont);
+    AdoptDefaultOverlayFont(m_CalendarSurface.dc, m_CalendarFont);
+    AdoptDefaultOverlayFont(m_ReminderSurface.dc, m_ReminderFont);
 
     m_PanelRect = ToRect(m_Panels.initialPanel);
     m_DateRect = ToRect(m_Panels.calendarText);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "calendar/local_time.h"
+#include "shared/font_record.h"
 
 namespace luna {
 
@@ -24,10 +25,15 @@ void RefreshMonthGrid(const LocalTime& now, int force);
 // and the day `today` in blue, in (W/3, H/3)-(W, H).
 void DrawMonthGrid(int year, int month, int firstWeekday, int today);
 
-// Makes a font from a received LOGFONT and selects it into the surface's context in
-// place of the previous one, which is deleted. A font that cannot be made leaves the
-// previous one in place; returns false then.
-bool AdoptOverlayFont(HDC surface, HFONT& slot, const LOGFONTA& received);
+// Makes a font from a received font record (its face name GBK) and selects it into the
+// surface's context in place of the previous one, which is deleted. A font that cannot be
+// made leaves the previous one in place; returns false then.
+bool AdoptOverlayFont(HDC surface, HFONT& slot, const FontRecord& received);
+
+// Until a font record arrives, a surface draws with the font it was made with: the
+// context's own font, but of the GB2312 character set, so its Chinese texts look the same
+// on every system code page.
+bool AdoptDefaultOverlayFont(HDC surface, HFONT& slot);
 
 // Deletes the three overlay fonts (after their surfaces are gone).
 void ReleaseOverlayFonts();

@@ -3,15 +3,19 @@
 
 #include <initializer_list>
 
-namespace luna {
+#include "shared/win32/wide_text.h"
 
-bool AdoptOverlayFont(HDC surface, HFONT& slot, const LOGFONTA& received) {
-    if (surface == nullptr) {
-        return false;
+namespace luna {
+namespace {
+
+// Selects `font` in place of the slot's previous one, which is deleted.
+bool Adopt(HDC surface, HFONT& slot, LOGFONTW font) {
+    // The character set picks the face and glyphs: DEFAULT_CHARSET would follow the
+    // system's code page, so it means GB2312 here, as it does on a Chinese system.
+    if (font.lfCharSet == DEFAULT_CHARSET) {
+        font.lfCharSet = GB2312_CHARSET;
     }
-    LOGFONTA font = received;
-    font.lfFaceName[LF_FACESIZE - 1] = '\0'; // the sender may not have terminated it
-    HFONT made = CreateFontIndirectA(&font);
+    HFONT made = CreateFontIndirectW(&font);
     if (made == nullptr) {
         return false;
     }
@@ -21,6 +25,31 @@ bool AdoptOverlayFont(HDC surface, HFONT& slot, const LOGFONTA& received) {
     }
     slot = made;
     return true;
+}
+
+} // namespace
+
+bool AdoptOverlayFont(HDC surface, HFONT& slot, const FontRecord& received) {
+    if (surface == nullptr) {
+        return false;
+    }
+    // LogFontFromRecord reads the face name no further than its 32 bytes: the sender may
+    // not have terminated it.
+    return Adopt(surface, slot, LogFontFromRecord(received));
+}
+
+bool AdoptDefaultOverlayFont(HDC surface, HFONT& slot) {
+    if (surface == nullptr) {
+        return false;
+    }
+    LOGFONTW font{};
+    HGDIOBJ current = GetCurrentObject(surface, OBJ_FONT);
+    if (current == nullptr || GetObjectW(current, sizeof font, &font) != sizeof font) {
+        return false;
+    }
+    font.lfCharSet = GB2312_CHARSET;
+    font.lfFaceName[0] = L'\0'; // let the mapper pick a face that has the glyphs
+    return Adopt(surface, slot, font);
 }
 
 void ReleaseOverlayFonts() {

@@ -11,6 +11,7 @@
 #include "hook/overlay.h"
 #include "hook/reminders.h"
 #include "hook/shared_hook_state.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -25,7 +26,7 @@ void DrawInColor(HDC dc, const char* text, RECT area, UINT format, bool own, COL
     if (own) {
         previous = SetTextColor(dc, color);
     }
-    DrawTextA(dc, text, -1, &area, format);
+    DrawTextGbk(dc, text, -1, &area, format);
     if (own) {
         SetTextColor(dc, previous);
     }

@@ -8,6 +8,7 @@
 #include "hook/overlay.h"
 #include "hook/reminders.h"
 #include "hook/shared_hook_state.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -38,7 +39,7 @@ void DrawClockText() {
     ComposeClockText(now, m_Settings, text, sizeof text);
     RECT strip = ToRect(m_Panels.clock);
     RestoreBackground(strip);
-    DrawTextA(m_DeskSurface.dc, text, -1, &strip, DT_WORDBREAK | DT_CENTER);
+    DrawTextGbk(m_DeskSurface.dc, text, -1, &strip, DT_WORDBREAK | DT_CENTER);
     InvalidateViewRect(ToRect(m_Panels.clock));
 }
 
@@ -51,7 +52,7 @@ void DrawCalendarText(const LocalTime& now) {
                                kFestivalSlots, text, sizeof text);
     RestoreBackground(m_DateRect);
     RECT area = m_DateRect;
-    DrawTextA(m_DeskSurface.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
+    DrawTextGbk(m_DeskSurface.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
     InvalidateViewRect(m_DateRect);
 }
 
@@ -71,8 +72,8 @@ void DrawReminderPanel() {
     const RECT target = ToRect(m_Panels.reminder);
     BitBlt(m_ReminderSurface.dc, 0, 0, m_PanelRect.right, m_PanelRect.bottom, m_BackSurface.dc,
            target.left, target.top, SRCCOPY);
-    DrawTextA(m_ReminderSurface.dc, panel->text, static_cast<int>(kReminderPanelChars),
-              &m_PanelRect, DT_WORDBREAK);
+    DrawTextGbk(m_ReminderSurface.dc, panel->text, static_cast<int>(kReminderPanelChars),
+                &m_PanelRect, DT_WORDBREAK);
     BitBlt(m_DeskSurface.dc, target.left, target.top, m_PanelRect.right, m_PanelRect.bottom,
            m_ReminderSurface.dc, 0, 0, SRCCOPY);
     m_PanelRect = target;

@@ -6,6 +6,7 @@
 #include "hook/logic/reminder_check.h"
 #include "hook/reminders.h"
 #include "hook/shared_hook_state.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 
@@ -23,8 +24,8 @@ void CheckReminders(const LocalTime& now) {
         if (taskbar != nullptr) {
             EnableWindow(taskbar, FALSE);
         }
-        MessageBoxA(SharedState().m_hViewWnd, text, "Reminder",
-                    MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
+        MessageBoxGbk(SharedState().m_hViewWnd, text, "Reminder",
+                      MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
         if (taskbar != nullptr) {
             EnableWindow(taskbar, TRUE);
         }

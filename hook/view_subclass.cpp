@@ -66,7 +66,7 @@ LRESULT OnCopyData(LPARAM lParam) {
     }
     const luna::CopyDataAction action =
         luna::DecideCopyData(data->dwData, data->cbData, data->lpData != nullptr);
-    const auto* font = static_cast<const LOGFONTA*>(data->lpData);
+    const auto* font = static_cast<const luna::FontRecord*>(data->lpData);
     switch (action) {
     case luna::CopyDataAction::kCalendarFont:
         if (luna::AdoptOverlayFont(luna::m_CalendarSurface.dc, luna::m_CalendarFont, *font)) {

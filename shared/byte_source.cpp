@@ -19,7 +19,7 @@ std::size_t MemorySource::Read(void* buffer, std::size_t n) {
 
 FileSource::FileSource(const char* path) {
     if (FitsPathBuffer(path)) {
-        file_ = std::fopen(path, "rb");
+        file_ = OpenGbkPath(path, "rb");
     }
 }
 

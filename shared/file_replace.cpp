@@ -48,11 +48,7 @@ bool TempPathBeside(const char* path, char* out, std::size_t capacity) {
 }
 
 bool MoveFileOver(const char* source, const char* target) {
-#ifdef _WIN32
-    return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-    return std::rename(source, target) == 0;
-#endif
+    return MoveGbkPathOver(source, target);
 }
 
 bool WriteFileReplacing(const char* path, const void* data, std::size_t size) {
@@ -60,7 +56,7 @@ bool WriteFileReplacing(const char* path, const void* data, std::size_t size) {
     if (!FitsPathBuffer(path) || !TempPathBeside(path, temp, sizeof temp)) {
         return false;
     }
-    std::FILE* file = std::fopen(temp, "wb");
+    std::FILE* file = OpenGbkPath(temp, "wb");
     if (file == nullptr) {
         return false;
     }
@@ -68,7 +64,7 @@ bool WriteFileReplacing(const char* path, const void* data, std::size_t size) {
     written = FlushToDisk(file) && written;
     written = std::fclose(file) == 0 && written;
     if (!written || !MoveFileOver(temp, path)) {
-        std::remove(temp);
+        RemoveGbkPath(temp);
         return false;
     }
     return true;

@@ -3,6 +3,10 @@
 
 #include <cstring>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "shared/gbk_text.h"
 #include "shared/registry_layout.h"
 
@@ -62,6 +66,31 @@ bool JoinPath(const char* folder, const char* name, char* out, std::size_t capac
 
 bool FitsPathBuffer(const char* path) {
     return path != nullptr && std::strlen(path) < kPathCapacity;
+}
+
+std::FILE* OpenGbkPath(const char* path, const char* mode) {
+#ifdef _WIN32
+    return _wfopen(WideFromGbk(path).c_str(), WideFromGbk(mode).c_str());
+#else
+    return std::fopen(path, mode);
+#endif
+}
+
+bool RemoveGbkPath(const char* path) {
+#ifdef _WIN32
+    return DeleteFileW(WideFromGbk(path).c_str()) != 0;
+#else
+    return std::remove(path) == 0;
+#endif
+}
+
+bool MoveGbkPathOver(const char* source, const char* target) {
+#ifdef _WIN32
+    return MoveFileExW(WideFromGbk(source).c_str(), WideFromGbk(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    return std::rename(source, target) == 0;
+#endif
 }
 
 } // namespace luna

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 
 namespace luna {
 
@@ -27,5 +28,11 @@ template <std::size_t N> bool JoinPath(const char* folder, const char* name, cha
 
 // True when `path` with its terminator fits a 260-byte path buffer.
 bool FitsPathBuffer(const char* path);
+
+// fopen, remove and rename-over of a GBK path. On Windows the path goes to the wide calls
+// converted with code page 936, so it names the same file whatever the system's code page.
+std::FILE* OpenGbkPath(const char* path, const char* mode);
+bool RemoveGbkPath(const char* path);
+bool MoveGbkPathOver(const char* source, const char* target);
 
 } // namespace luna

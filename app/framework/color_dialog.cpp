@@ -14,7 +14,7 @@ ColorDialog::ColorDialog(COLORREF initial, DWORD flags) {
 bool ColorDialog::DoModal(HWND owner) {
     choose_.hwndOwner = owner;
     choose_.lpCustColors = customColors_;
-    return ChooseColorA(&choose_) != FALSE;
+    return ChooseColorW(&choose_) != FALSE;
 }
 
 } // namespace luna

@@ -17,7 +17,7 @@ class ColorDialog {
     COLORREF Color() const { return choose_.rgbResult; }
 
   private:
-    CHOOSECOLORA choose_{};
+    CHOOSECOLORW choose_{};
     COLORREF customColors_[16];
 };
 

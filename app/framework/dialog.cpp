@@ -71,7 +71,7 @@ INT_PTR CALLBACK TargetDialogProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 INT_PTR Dialog::DoModal() {
-    return DialogBoxParamA(ApplicationInstance(), MAKEINTRESOURCEA(templateId_), parent_,
+    return DialogBoxParamW(ApplicationInstance(), MAKEINTRESOURCEW(templateId_), parent_,
                            TargetDialogProc, reinterpret_cast<LPARAM>(this));
 }
 

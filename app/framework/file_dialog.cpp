@@ -1,35 +1,37 @@
 #include "app/framework/file_dialog.h"
 
+#include "shared/gbk_text.h"
+
 namespace luna {
 
 OpenFileDialog::OpenFileDialog(const char* defaultExtension, const char* filter, DWORD flags)
-    : defaultExtension_(defaultExtension != nullptr ? defaultExtension : ""),
-      filter_(filter != nullptr ? filter : ""), flags_(flags) {
-    for (char& c : filter_) {
-        if (c == '|') {
-            c = '\0';
+    : defaultExtension_(WideFromGbk(defaultExtension)), filter_(WideFromGbk(filter)),
+      flags_(flags) {
+    for (wchar_t& c : filter_) {
+        if (c == L'|') {
+            c = L'\0';
         }
     }
-    filter_.push_back('\0');
-    filter_.push_back('\0');
+    filter_.push_back(L'\0');
+    filter_.push_back(L'\0');
 }
 
 bool OpenFileDialog::DoModal(HWND owner) {
-    path_[0] = '\0';
-    OPENFILENAMEA open{};
+    path_[0] = L'\0';
+    OPENFILENAMEW open{};
     open.lStructSize = sizeof open;
     open.hwndOwner = owner;
     open.lpstrFilter = filter_.c_str();
     open.nFilterIndex = 1;
     open.lpstrFile = path_;
-    open.nMaxFile = sizeof path_;
+    open.nMaxFile = MAX_PATH;
     open.lpstrDefExt = defaultExtension_.empty() ? nullptr : defaultExtension_.c_str();
     open.Flags = flags_ | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&open)) {
-        path_[0] = '\0';
+    if (!GetOpenFileNameW(&open)) {
+        path_[0] = L'\0';
         return false;
     }
-    path_[sizeof path_ - 1] = '\0';
+    path_[MAX_PATH - 1] = L'\0';
     return true;
 }
 

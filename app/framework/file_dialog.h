@@ -12,19 +12,20 @@ namespace luna {
 class OpenFileDialog {
   public:
     // defaultExtension without its dot ("bmp"); filter as "Name (*.x)|*.x||", the pairs
-    // separated by '|'.
+    // separated by '|' (GBK).
     OpenFileDialog(const char* defaultExtension, const char* filter, DWORD flags);
 
     // True when the user chose a file with OK. A path longer than MAX_PATH is refused by
     // the dialog itself and counts as a cancel.
     bool DoModal(HWND owner);
-    const char* Path() const { return path_; }
+    // The chosen path, wide: it may hold characters GBK lacks.
+    const wchar_t* Path() const { return path_; }
 
   private:
-    std::string defaultExtension_;
-    std::string filter_; // '\0'-separated, double-terminated
+    std::wstring defaultExtension_;
+    std::wstring filter_; // '\0'-separated, double-terminated
     DWORD flags_;
-    char path_[MAX_PATH] = {};
+    wchar_t path_[MAX_PATH] = {};
 };
 
 } // namespace luna

@@ -11,10 +11,10 @@ FontDialog::FontDialog(DWORD flags) {
 bool FontDialog::DoModal(HWND owner) {
     choose_.hwndOwner = owner;
     choose_.lpLogFont = &font_; // the object may have moved since construction
-    if (!ChooseFontA(&choose_)) {
+    if (!ChooseFontW(&choose_)) {
         return false;
     }
-    font_.lfFaceName[LF_FACESIZE - 1] = '\0';
+    font_.lfFaceName[LF_FACESIZE - 1] = L'\0';
     return true;
 }
 

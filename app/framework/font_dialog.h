@@ -15,14 +15,13 @@ class FontDialog {
     // True when the user chose a font with OK.
     bool DoModal(HWND owner);
 
-    const LOGFONTA& Font() const { return font_; }
-    const char* FaceName() const { return font_.lfFaceName; }
+    const LOGFONTW& Font() const { return font_; }
     // Point size in tenths of a point.
     int PointSizeTenths() const { return choose_.iPointSize; }
 
   private:
-    CHOOSEFONTA choose_{};
-    LOGFONTA font_{};
+    CHOOSEFONTW choose_{};
+    LOGFONTW font_{};
 };
 
 } // namespace luna

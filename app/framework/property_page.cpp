@@ -31,11 +31,11 @@ bool PropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     return MessageTarget::HandleMessage(message, wParam, lParam, result);
 }
 
-PROPSHEETPAGEA PropertyPage::Describe() {
-    PROPSHEETPAGEA page{};
+PROPSHEETPAGEW PropertyPage::Describe() {
+    PROPSHEETPAGEW page{};
     page.dwSize = sizeof page;
     page.hInstance = ApplicationInstance();
-    page.pszTemplate = MAKEINTRESOURCEA(templateId_);
+    page.pszTemplate = MAKEINTRESOURCEW(templateId_);
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
@@ -44,7 +44,7 @@ PROPSHEETPAGEA PropertyPage::Describe() {
 // A page's WM_INITDIALOG carries the page description; its lParam is the page object.
 INT_PTR CALLBACK PropertyPage::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        const auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+        const auto* description = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
         auto* page = reinterpret_cast<PropertyPage*>(description->lParam);
         if (page->sheet_ != nullptr) {
             page->sheet_->Attach(GetParent(window));

@@ -30,7 +30,7 @@ class PropertyPage : public MessageTarget {
 
   private:
     friend class PropertySheetDialog;
-    PROPSHEETPAGEA Describe();
+    PROPSHEETPAGEW Describe();
     static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     int templateId_;

@@ -1,6 +1,7 @@
 #include "app/framework/property_sheet.h"
 
 #include "app/framework/application.h"
+#include "shared/gbk_text.h"
 
 namespace luna {
 namespace {
@@ -10,7 +11,7 @@ constexpr UINT_PTR kSheetSubclassId = 1;
 } // namespace
 
 PropertySheetDialog::PropertySheetDialog(const char* caption, HWND owner, UINT startPage)
-    : caption_(caption != nullptr ? caption : "") {
+    : caption_(WideFromGbk(caption)) {
     header_.dwSize = sizeof header_;
     header_.dwFlags = PSH_PROPSHEETPAGE;
     header_.hwndParent = owner;
@@ -24,7 +25,7 @@ void PropertySheetDialog::AddPage(PropertyPage& page) {
 }
 
 INT_PTR PropertySheetDialog::DoModal() {
-    std::vector<PROPSHEETPAGEA> descriptions;
+    std::vector<PROPSHEETPAGEW> descriptions;
     descriptions.reserve(pages_.size());
     for (PropertyPage* page : pages_) {
         descriptions.push_back(page->Describe());
@@ -34,7 +35,7 @@ INT_PTR PropertySheetDialog::DoModal() {
     header_.pszCaption = caption_.c_str();
     header_.nPages = static_cast<UINT>(descriptions.size());
     header_.ppsp = descriptions.data();
-    const INT_PTR result = PropertySheetA(&header_);
+    const INT_PTR result = PropertySheetW(&header_);
     window_ = nullptr;
     return result;
 }

@@ -15,6 +15,7 @@ namespace luna {
 
 class PropertySheetDialog {
   public:
+    // caption: GBK.
     PropertySheetDialog(const char* caption, HWND owner, UINT startPage);
     virtual ~PropertySheetDialog() = default;
     PropertySheetDialog(const PropertySheetDialog&) = delete;
@@ -23,7 +24,7 @@ class PropertySheetDialog {
     // Pages in tab order; they must outlive DoModal.
     void AddPage(PropertyPage& page);
     // The sheet's header, for flags and the icon, before DoModal.
-    PROPSHEETHEADERA& Header() { return header_; }
+    PROPSHEETHEADERW& Header() { return header_; }
     // Runs the sheet until OK or Cancel closes it.
     INT_PTR DoModal();
     HWND Window() const { return window_; }
@@ -40,9 +41,9 @@ class PropertySheetDialog {
     static LRESULT CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);
 
-    std::string caption_;
+    std::wstring caption_;
     std::vector<PropertyPage*> pages_;
-    PROPSHEETHEADERA header_{};
+    PROPSHEETHEADERW header_{};
     HWND window_ = nullptr;
 };
 

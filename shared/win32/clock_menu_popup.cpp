@@ -1,5 +1,7 @@
 #include "shared/win32/clock_menu_popup.h"
 
+#include "shared/win32/wide_text.h"
+
 namespace luna {
 
 HMENU CreateClockMenuPopup(const ClockMenu& menu) {
@@ -10,9 +12,9 @@ HMENU CreateClockMenuPopup(const ClockMenu& menu) {
     for (std::size_t i = 0; i < menu.count && i < kClockMenuCapacity; ++i) {
         const ClockMenuEntry& entry = menu.entries[i];
         if (entry.separator) {
-            AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+            AppendMenuGbk(popup, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuA(popup, MF_STRING, entry.id, entry.text);
+            AppendMenuGbk(popup, MF_STRING, entry.id, entry.text);
             EnableMenuItem(popup, entry.id, MF_BYCOMMAND | (entry.grayed ? MF_GRAYED : MF_ENABLED));
         }
     }

@@ -27,7 +27,7 @@ class WinRegistry : public RegistryStore {
 };
 
 // ReadRegFont on HKEY_CURRENT_USER with the screen's LOGPIXELSY and DPtoLP on the screen DC.
-bool ReadRegFontFromScreen(const char* keyPath, LOGFONTA* out);
+bool ReadRegFontFromScreen(const char* keyPath, FontRecord* out);
 
 // The Sleep the clearing sequence pauses with.
 void SleepMilliseconds(unsigned ms);

@@ -3,7 +3,12 @@
 
 #include <cerrno>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+
+#include "shared/gbk_text.h"
+#else
 #include <iconv.h>
 #endif
 
@@ -11,6 +16,35 @@ namespace luna::lunacal {
 namespace {
 
 constexpr std::size_t kBlockBytes = 1 << 16;
+
+#ifdef _WIN32
+// The console behind `stream`, or null when the output goes to a file or a pipe.
+HANDLE ConsoleOf(std::FILE* stream) {
+    HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode)) {
+        return nullptr;
+    }
+    return handle;
+}
+
+// A console shows the text as UTF-16, whatever its code page.
+bool WriteToConsole(HANDLE console, const std::string& gbk) {
+    const std::wstring wide = WideFromGbk(gbk);
+    std::size_t done = 0;
+    while (done < wide.size()) {
+        const std::size_t chunk = wide.size() - done < 8192 ? wide.size() - done : 8192;
+        DWORD written = 0;
+        if (!WriteConsoleW(console, wide.data() + done, static_cast<DWORD>(chunk), &written,
+                           nullptr) ||
+            written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+#endif
 
 } // namespace
 
@@ -44,6 +78,13 @@ void GbkOutput::Write(const std::string& gbk) {
 bool GbkOutput::Flush() {
     if (!pending_.empty() && !failed_) {
 #ifdef _WIN32
+        // Redirected output stays GBK, byte for byte.
+        std::fflush(stream_);
+        if (HANDLE console = ConsoleOf(stream_)) {
+            failed_ = !WriteToConsole(console, pending_);
+            pending_.clear();
+            return !failed_;
+        }
         const std::string& bytes = pending_;
 #else
         if (!ConvertGbkToUtf8(converter_, pending_, converted_)) {

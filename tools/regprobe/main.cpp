@@ -66,7 +66,7 @@ bool DecodeArgument(const char* argument, std::string* out) {
 }
 
 int ReportFont(const char* name) {
-    LOGFONTA font;
+    FontRecord font;
     if (!ReadRegFontFromScreen(KeyPath(name), &font)) {
         std::printf("font.%s=fail\n", name);
         return 1;

@@ -40,7 +40,7 @@ void PrintDisplaySettings(const DisplaySettings& s) {
     Hex("desktopBackColor", s.desktopBackColor);
 }
 
-void PrintFont(const char* prefix, const LOGFONTA& font) {
+void PrintFont(const char* prefix, const FontRecord& font) {
     std::printf("%s.lfHeight=%ld\n", prefix, static_cast<long>(font.lfHeight));
     std::printf("%s.lfWidth=%ld\n", prefix, static_cast<long>(font.lfWidth));
     std::printf("%s.lfWeight=%ld\n", prefix, static_cast<long>(font.lfWeight));

@@ -4,10 +4,11 @@
 #include <windows.h>
 
 #include "shared/display_settings.h"
+#include "shared/font_record.h"
 
 namespace luna {
 
 void PrintDisplaySettings(const DisplaySettings& s);
-void PrintFont(const char* prefix, const LOGFONTA& font);
+void PrintFont(const char* prefix, const FontRecord& font);
 
 } // namespace luna
