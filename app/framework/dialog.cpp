@@ -1,6 +1,7 @@
 #include "app/framework/dialog.h"
 
 #include "app/framework/application.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -46,6 +47,7 @@ bool MessageTarget::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 
 INT_PTR CALLBACK TargetDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
+        UseGb2312Font(window);
         auto* target = reinterpret_cast<MessageTarget*>(lParam);
         target->window_ = window;
         SetWindowLongPtrA(window, DWLP_USER, lParam);

@@ -2,6 +2,7 @@
 
 #include "app/framework/application.h"
 #include "shared/gbk_text.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -49,6 +50,7 @@ void PropertySheetDialog::Attach(HWND sheet) {
         return;
     }
     window_ = sheet;
+    UseGb2312Font(sheet); // its tabs and buttons
     SetWindowSubclass(sheet, SheetProc, kSheetSubclassId, reinterpret_cast<DWORD_PTR>(this));
     OnInitDialog();
 }

@@ -110,6 +110,55 @@ bool RecordFromLogFont(const LOGFONTW& font, FontRecord* out) {
     return true;
 }
 
+namespace {
+
+BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
+// One font per distinct LOGFONTW asked for; a dialog's pages share theirs.
+HFONT Gb2312FontLike(const LOGFONTW& base) {
+    struct Made {
+        LOGFONTW font;
+        HFONT handle;
+    };
+    static Made made[8];
+    static std::size_t count = 0;
+    LOGFONTW wanted = base;
+    wanted.lfCharSet = GB2312_CHARSET;
+    wanted.lfFaceName[0] = L'\0';
+    for (std::size_t i = 0; i < count; ++i) {
+        if (std::memcmp(&made[i].font, &wanted, sizeof wanted) == 0) {
+            return made[i].handle;
+        }
+    }
+    HFONT handle = CreateFontIndirectW(&wanted);
+    if (handle != nullptr && count < sizeof made / sizeof *made) {
+        made[count++] = Made{wanted, handle};
+    }
+    return handle;
+}
+
+} // namespace
+
+void UseGb2312Font(HWND dialog) {
+    HFONT current = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (current == nullptr) {
+        current = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    LOGFONTW font{};
+    if (GetObjectW(current, sizeof font, &font) != sizeof font) {
+        return;
+    }
+    HFONT chinese = Gb2312FontLike(font);
+    if (chinese == nullptr) {
+        return;
+    }
+    SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(chinese), FALSE);
+    EnumChildWindows(dialog, SetFontOfChild, reinterpret_cast<LPARAM>(chinese));
+}
+
 GbkFit ModulePathGbk(HMODULE module, char* out, std::size_t capacity) {
     if (out != nullptr && capacity > 0) {
         out[0] = '\0';

@@ -42,6 +42,12 @@ int DrawTextGbk(HDC dc, const char* text, int length, RECT* rect, UINT format);
 LOGFONTW LogFontFromRecord(const FontRecord& record);
 bool RecordFromLogFont(const LOGFONTW& font, FontRecord* out);
 
+// Gives a dialog and all its controls a font like their own but of the GB2312 character
+// set (face left to the font mapper), so Chinese texts have glyphs on every system code
+// page rather than only where the dialog font's fallback happens to carry them. The fonts
+// live as long as the process.
+void UseGb2312Font(HWND dialog);
+
 // The full path of a module (null: the program) as GBK, exactly or refused (see
 // StoreExactGbk): kTooLong also when Windows could not give the path.
 GbkFit ModulePathGbk(HMODULE module, char* out, std::size_t capacity);

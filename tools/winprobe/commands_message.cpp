@@ -116,7 +116,29 @@ int CopyDataHex(const Args& args) {
     return SendCopyData(args, payload);
 }
 
+// Starts a program whose path may hold any character (the command line of Wine's loader
+// would mangle what the locale cannot spell); its folder is the current directory.
+int Start(const Args& args) {
+    const std::wstring path = WindowsPath(args[0]);
+    std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+        Complain("cannot start " + args[0]);
+        return kExitNo;
+    }
+    PrintLine(std::to_string(process.dwProcessId));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return kExitOk;
+}
+
 const ProbeCommand kCommands[] = {
+    {"start", "PATH", "start a program (any characters in its path), print its process id", 1,
+     Start},
     {"send", "PATH MSG [WPARAM] [LPARAM]",
      "SendMessage (10 s time-out), print the result; numbers or names like WM_COMMAND, UM_EXIT", 2,
      Send},

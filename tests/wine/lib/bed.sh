@@ -19,6 +19,9 @@
 #   BED_DPI            the screen's DPI (LogPixels) for every Wine process (default 96)
 #   BED_FAKETIME       "YYYY-MM-DD hh:mm:ss": every Wine process runs with libfaketime at this
 #                      moment from bed_init on; bed_faketime_set jumps all of them at once
+#   BED_LOCALE_FILES=1 compile BED_LANG's C library locale for the run (once per work root)
+#                      when the machine lacks it: without it Wine's Unix side is ASCII, so
+#                      file names and command lines with other characters are mangled
 
 set -uo pipefail
 
@@ -50,6 +53,7 @@ BED_LANG=${BED_LANG:-zh_CN.UTF-8}
 BED_SCREEN=${BED_SCREEN:-1024x768}
 BED_DPI=${BED_DPI:-}
 BED_FAKETIME=${BED_FAKETIME:-}
+BED_LOCALE_FILES=${BED_LOCALE_FILES:-}
 BED_FAKETIME_FILE=""  # the offset every faked Wine process reads its time from
 
 # ---------------------------------------------------------------- reporting
@@ -401,6 +405,25 @@ bed_template() {
     BED_TEMPLATE_LOCK=$lock
 }
 
+# bed_locale: with BED_LOCALE_FILES, BED_LANG's locale compiled into the work root (under
+# the template's lock) and LOCPATH pointing there, unless the machine has it already.
+bed_locale() {
+    [[ -n "$BED_LOCALE_FILES" ]] || return 0
+    local have want dir
+    want=$(tr 'A-Z' 'a-z' <<<"${BED_LANG/UTF-8/utf8}")
+    have=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z')
+    grep -qxF "$want" <<<"$have" && return 0
+    command -v localedef >/dev/null || skip "localedef is not installed"
+    dir=$(dirname "$BED_WORK")/.locales
+    if [[ ! -d "$dir/$BED_LANG" ]]; then
+        mkdir -p "$dir"
+        localedef -i "${BED_LANG%%.*}" -f "${BED_LANG#*.}" "$dir/$BED_LANG.new" >/dev/null 2>&1
+        [[ -d "$dir/$BED_LANG.new" ]] || fail "could not compile the locale $BED_LANG"
+        mv "$dir/$BED_LANG.new" "$dir/$BED_LANG"
+    fi
+    export LOCPATH=$dir
+}
+
 # Copies the template: program files are hard links (Wine only reads them), everything
 # else (registry, ini files, links) is a real copy, so runs never change the template.
 bed_copy_template() {
@@ -456,6 +479,7 @@ bed_init() {
     export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
     bed_start_xvfb
     bed_template
+    bed_locale
     export WINEPREFIX=$BED_PREFIX
     bed_copy_template
     ln -sfn "$BED_E_DIR" "$BED_PREFIX/dosdevices/e:"

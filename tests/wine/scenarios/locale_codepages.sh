@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# Any display language: the same program runs under the ANSI code pages 936, 1252, 950 and
+# 65001 (one bed run each, installed into a folder with Chinese characters in its name, the
+# clock faked to one moment). Under every code page it starts, finds its reminders and
+# festivals there, and shows the tooltip, the clock menu, the settings sheet's captions
+# and page texts and a message box exactly as under 936; its calendar text, month grid
+# and reminder panel are pixel-identical to the 936 run's, and a reminder saved there is
+# byte-identical to the one saved under 936.
+# timeout: 600
+source "$(dirname "$0")/../lib/bed.sh"
+source "$(dirname "$0")/desktop_helpers.bash"
+source "$(dirname "$0")/hook_helpers.bash"
+source "$(dirname "$0")/menu_helpers.bash"
+bed_require app/lunavis.exe hook/lunahook.dll app/res/back.bmp
+
+declare -A LOCALE_OF=([936]=zh_CN.UTF-8 [1252]=en_US.UTF-8 [950]=zh_TW.UTF-8 [65001]=hi_IN.UTF-8)
+PAGES=(时钟设定 备忘录设定 日历设定 系统设定)
+SHEET='#32770[时钟备忘录系统设定]'
+REMINDER_PAGE="$SHEET/#32770[备忘录设定]"
+STUDIO_CAPTION='岚溪创作室'
+
+# ================================================================ one code page
+if [[ -n "${LOCALE_CP:-}" ]]; then
+    BED_FAKETIME="2027-02-16 10:20:00"
+    BED_LOCALE_FILES=1
+    bed_init
+    out=$BED_RUN/result
+    mkdir -p "$out"
+    # record FILE SIZE TEXT: appends one record: the text in GBK, padded with NULs.
+    record() {
+        local tmp=$BED_RUN/.record
+        printf '%s' "$3" | iconv -f UTF-8 -t GBK >"$tmp" || fail "cannot encode $3"
+        head -c $(($2 - $(stat -c %s "$tmp"))) /dev/zero >>"$tmp"
+        cat "$tmp" >>"$1"
+    }
+    app="$BED_RUN/桌面 农历"
+    mkdir -p "$app/res"
+    cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/lunahook.dll" "$app/" || fail "cannot copy"
+    cp "$BED_WIN64/app/res/back.bmp" "$app/res/" || fail "cannot copy back.bmp"
+    record "$app/res/Reminder.rem" 100 " 2/20 8: 0 中文提醒"
+    record "$app/res/Solar.rem" 30 " 216自定阳历"
+    record "$app/res/Solar.rem" 30 "FFFF"
+    # No BackImage: lunavis takes res\back.bmp of its own folder, and the data files there.
+    # One import instead of a reg call per value: each Wine start costs seconds.
+    font_group() {
+        printf '"FontName"="WenQuanYi Micro Hei"\n"FontSize"=dword:%08x\n' "$1"
+        printf '"FontWeight"=dword:00000190\n"Charset"=dword:00000086\n"Italic"=dword:00000000\n'
+        printf '"Bolt"=dword:00000000\n"UnderLine"=dword:00000000\n'
+    }
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock]\n'
+        printf '"FontColor"=dword:00ffffff\n'
+        font_group 18
+        printf '\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock\\Display]\n'
+        printf '"DeskTopStyle"=dword:00000002\n"DeskTopBackColor"=dword:00404040\n'
+        printf '"DisPlaySecond"=dword:00000001\n"MerryCheckSelfSolar"=dword:00000001\n'
+        printf '\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock\\calender]\n'
+        printf '"FontColor"=dword:0000ffff\n'
+        font_group 10
+        printf '\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock\\reminder]\n'
+        font_group 11
+    } >"$BED_RUN/settings.reg"
+    bed_wine reg import "$(bed_winpath "$BED_RUN/settings.reg")" >/dev/null 2>&1 ||
+        fail "cannot import the settings"
+    bed_shell_start
+
+    # Wine's command line cannot carry the folder's name under every locale: winprobe
+    # starts it.
+    probe start "$app/lunavis.exe" >/dev/null || fail "cannot start lunavis from $app"
+    wait_subclassed "$ALL_SUBCLASSED" || fail "lunavis did not subclass the shell's windows"
+    wait_until 20 desk_clock_drawn || fail "no clock text on the desktop"
+    wait_until 20 tray_has_icon || fail "no notification icon"
+    check "the reminder file of the program's folder is read" not log_has '^Open Reminder File fail!!$'
+
+    # ---- the desktop panels, cut out for the comparison with 936
+    shot=$(bed_screenshot desktop)
+    for panel in CALTEXT GRID REMINDER; do
+        region=DESK_$panel
+        convert "$shot" -crop "$(awk '{ print $3 "x" $4 "+" $1 "+" $2 }' <<<"${!region}")" \
+            +repage "$out/$panel.png"
+    done
+    red='$1 > 180 && $2 < 60 && $3 < 60'
+    check "the reminder is on the desktop" test "$(desk_count_where "$shot" $DESK_REMINDER "$red")" -gt 50
+
+    # ---- the tooltip: first the icon's own, then the moment and the calendar text
+    check_eq "the first tooltip" "桌面时钟" "$(bed_shell tip "$TRAY_ICON_ID")"
+    bed_shell tray-callback "$TRAY_ICON_ID" WM_MOUSEMOVE >/dev/null
+    tip_refreshed() { [[ "$(bed_shell tip "$TRAY_ICON_ID")" == 2027年2月16日* ]]; }
+    check "the tooltip shows the date" wait_until 10 tip_refreshed
+    # Without its time line (the seconds run on), for the comparison with 936.
+    bed_shell tip "$TRAY_ICON_ID" | sed '2d' >"$out/tip.txt"
+
+    # ---- the clock menu
+    open_clock_menu >/dev/null
+    check_eq "the clock menu" "$(expected_clock_menu)" "$(probe menu-items | tr -d '\r')"
+    probe menu-close >/dev/null
+    probe menu-gone 10 >/dev/null || fail "the clock menu stayed open"
+
+    # ---- a message box: a second instance is refused
+    probe start "$app/lunavis.exe" >/dev/null || fail "cannot start a second lunavis"
+    msgbox_text() { probe msgbox "$STUDIO_CAPTION" 2>/dev/null | tr -d '\r'; }
+    msgbox_shown() { [[ -n "$(msgbox_text)" ]]; }
+    check "a message box" wait_until 20 msgbox_shown
+    check_eq "the message box's text" "该程序已经有一个实例在运行" "$(msgbox_text)"
+    probe msgbox "$STUDIO_CAPTION" | tr -d '\r' >"$out/msgbox.txt"
+    probe click "#32770[$STUDIO_CAPTION]/@1" >/dev/null || probe click "#32770[$STUDIO_CAPTION]/@2" >/dev/null
+    probe wait-gone "#32770[$STUDIO_CAPTION]" 10 >/dev/null || fail "the message box stayed"
+
+    # ---- the settings sheet: every page by its caption, with the texts it shows
+    probe post "$MAIN_WINDOW" 0x1406 >/dev/null
+    probe wait "$SHEET" 20 >/dev/null || fail "the settings sheet did not open"
+    for i in "${!PAGES[@]}"; do
+        probe sheet-page "$SHEET" "$i" >/dev/null
+        check "page ${PAGES[i]}" probe wait "$SHEET/#32770[${PAGES[i]}]" 10
+        probe children "$SHEET/#32770[${PAGES[i]}]" | tr -d '\r' |
+            sed 's/^0x[0-9a-fA-F]* //' >"$out/page$i.txt"
+    done
+    check "the system page's button" grep -q '更改背景图片' "$out/page3.txt"
+    # The sheet as drawn (its controls' font has the glyphs whatever the code page).
+    read -r l t r b <<<"$(probe rect "$SHEET" | tr -d '\r')"
+    convert "$(bed_screenshot sheet)" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$out/SHEET.png"
+    check_eq "the reminder list" " 2/20 8: 0 中文提醒" "$(probe items "$REMINDER_PAGE/@1062" | tr -d '\r')"
+
+    # ---- a reminder saved
+    probe sheet-page "$SHEET" 1 >/dev/null
+    probe select "$REMINDER_PAGE/@1064" 2 >/dev/null &&
+        probe select "$REMINDER_PAGE/@1065" 4 >/dev/null &&
+        probe select "$REMINDER_PAGE/@1066" 7 >/dev/null &&
+        probe select "$REMINDER_PAGE/@1067" 5 >/dev/null &&
+        probe set-text "$REMINDER_PAGE/@1061" "开会 in 会议室" >/dev/null &&
+        probe click "$REMINDER_PAGE/@1060" >/dev/null || fail "cannot add a reminder"
+    two_items() { (($(probe items "$REMINDER_PAGE/@1062" | wc -l) == 2)); }
+    check "the reminder is added" wait_until 10 two_items
+    probe click "$REMINDER_PAGE/@1069" >/dev/null
+    saved() { (($(stat -c %s "$app/res/Reminder.rem") == 200)); }
+    check "the reminders are saved in the program's folder" wait_until 10 saved
+    cp "$app/res/Reminder.rem" "$out/Reminder.rem"
+    probe click "$SHEET/@2" >/dev/null
+    probe wait-gone "$SHEET" 20 >/dev/null || fail "the settings sheet did not close"
+
+    # ---- the festivals were found: detaching frees their copies, each with its line
+    probe post "$MAIN_WINDOW" 0x1400 >/dev/null
+    wait_subclassed "$NONE_SUBCLASSED" || fail "lunavis did not detach"
+    check "the festival file of the program's folder was read" log_has 'm_SelfMerrySolar\[0\]'
+    bed_finish
+fi
+
+# ================================================================ all code pages
+mkdir -p "$BED_WORK"
+failed=0
+for cp in 936 1252 950 65001; do
+    printf -- '---- code page %s (%s)\n' "$cp" "${LOCALE_OF[$cp]}"
+    if ! LOCALE_CP=$cp BED_LANG=${LOCALE_OF[$cp]} LUNA_WINE_WORK=$BED_WORK/cp$cp \
+        LUNA_WINE_TIMEOUT=200 bash "$0" > >(sed "s/^/[$cp] /"); then
+        failed=1
+    fi
+done
+((failed == 0)) || bed_failed "a code page's own checks failed (see above)"
+
+ref=$BED_WORK/cp936/result
+for cp in 1252 950 65001; do
+    res=$BED_WORK/cp$cp/result
+    for panel in CALTEXT GRID REMINDER SHEET; do
+        diff=$(compare -metric AE "$ref/$panel.png" "$res/$panel.png" null: 2>&1 || true)
+        check_eq "$cp: $panel pixel-identical to 936" 0 "$diff"
+    done
+    for file in tip.txt msgbox.txt page0.txt page1.txt page2.txt page3.txt; do
+        check "$cp: $file as under 936" cmp "$ref/$file" "$res/$file"
+    done
+    check "$cp: the saved reminders byte-identical to 936's" cmp "$ref/Reminder.rem" "$res/Reminder.rem"
+done
+bed_finish
