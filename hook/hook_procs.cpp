@@ -57,12 +57,13 @@ void SubclassDesktop(HWND window) {
 void SubclassView(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
     luna::LocalSubclass& record = luna::ViewSubclass();
-    ResetAttachmentState();
     luna::WriteDebugLog("\n第一次替换视图窗口过程");
     if (!luna::AttachSubclass(record, window, ViewSubclassProc)) {
         luna::WriteDebugLog("视图窗口过程替代失败");
         return;
     }
+    // Nothing runs between the attach and here: the window's next message finds it all new.
+    ResetAttachmentState();
     luna::CreateSurfaces();
     state.m_ViewOldProc = record.previous;
     SetWindowLongPtrW(window, GWL_EXSTYLE,

@@ -274,7 +274,8 @@ bed_pixel() {
 # ---------------------------------------------------------------- the stand-in shell
 
 # bed_shell_start [OPTIONS...]: starts lunashell (options: --no-defview --no-listview
-# --no-clock --active-desktop --workerw --one-thread) and waits until its windows exist.
+# --no-clock --active-desktop --workerw --win11-24h2 --one-thread --other-tool --wide-item)
+# and waits until its windows exist.
 bed_shell_start() {
     BED_SHELL_LOG=$BED_RUN/shell.log
     rm -f "$BED_SHELL_LOG"
@@ -283,7 +284,8 @@ bed_shell_start() {
 }
 
 # bed_shell REQUEST...: asks the running stand-in shell (ping, windows, subclassed, procs,
-# module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, layout, repaint, quit).
+# module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, items, other-tool,
+# other-tool-restore, layout, repaint, quit).
 bed_shell() { probe shell "$@"; }
 
 # bed_shell_says REGEX REQUEST...: the shell's reply matches, e.g.
