@@ -17,6 +17,22 @@
 
 namespace luna {
 
+namespace {
+
+// lunavis started "as administrator" (to switch autostart) would otherwise never hear the
+// shell, which runs at a lower integrity level. Looked up: Windows 7 and later only.
+void AcceptFromLowerIntegrity(HWND window, UINT message) {
+    using FilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    auto filter = reinterpret_cast<FilterFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+    constexpr DWORD kAllow = 1; // MSGFLT_ALLOW
+    if (filter != nullptr && message != 0) {
+        filter(window, message, kAllow, nullptr);
+    }
+}
+
+} // namespace
+
 const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapMessage(WM_SYSCOMMAND, &MainDialog::OnSysCommand),
     MapMessage(WM_PAINT, &MainDialog::OnPaint),
@@ -52,6 +68,7 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 BOOL MainDialog::OnInitDialog() {
     // Broadcast to every top-level window whenever the shell starts, after a crash too.
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    AcceptFromLowerIntegrity(Window(), taskbarCreated_);
     AddAboutToSystemMenu();
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
