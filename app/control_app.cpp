@@ -3,6 +3,7 @@
 #include "app/desktop_windows.h"
 #include "app/logic/architecture_check.h"
 #include "app/main_dialog.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -27,8 +28,8 @@ bool MayHookThisShell() {
 
 bool ControlApp::InitApplication() {
     if (!MayHookThisShell()) {
-        MessageBoxA(nullptr, Wow64RefusalText(LUNA_VERSION).c_str(), kMessageCaption,
-                    MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(nullptr, Wow64RefusalText(LUNA_VERSION).c_str(), kMessageCaption,
+                      MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     if (!instanceEvent_.Create()) {

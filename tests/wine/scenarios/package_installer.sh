@@ -77,8 +77,11 @@ check "the settings are kept" bed_reg_key_exists "$settings_key"
 
 # A new installation finds the data; autostart of another copy is none of its business.
 reminders=$(md5sum <"$dir/res/Reminder.rem")
+printf 'old' >"$dir/lunahook.dll" # the first release's library, left beside the reminders
 install 2
 check_eq "the reminders survive a new installation" "$reminders" "$(md5sum <"$dir/res/Reminder.rem")"
+check "an earlier version's library is cleared away" test ! -e "$dir/lunahook.dll"
+check "this version's library is installed" test -f "$dir/$BED_HOOK_DLL"
 other='C:\elsewhere\lunavis.exe'
 bed_reg_add "$run_key" DeskTop REG_SZ "$other"
 uninstall uninstall2 /PURGE
