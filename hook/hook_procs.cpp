@@ -18,7 +18,8 @@ namespace {
 HWND AttachTarget(LPARAM lParam, const luna::LocalSubclass& record, HWND sharedTarget,
                   const char* expectedClass) {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (message == nullptr ||
+    // An exit request is no reason to attach (it would only be undone at once).
+    if (message == nullptr || message->message == luna::UM_EXIT ||
         !luna::ShouldAttach(record, message->hwnd, sharedTarget, expectedClass)) {
         return nullptr;
     }
