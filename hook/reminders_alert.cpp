@@ -5,7 +5,7 @@
 
 #include "hook/logic/reminder_check.h"
 #include "hook/reminders.h"
-#include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -24,7 +24,7 @@ void CheckReminders(const LocalTime& now) {
         if (taskbar != nullptr) {
             EnableWindow(taskbar, FALSE);
         }
-        MessageBoxGbk(SharedState().m_hViewWnd, text, "Reminder",
+        MessageBoxGbk(AttachedViewWindow(), text, "Reminder",
                       MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
         if (taskbar != nullptr) {
             EnableWindow(taskbar, TRUE);
