@@ -50,7 +50,11 @@ void PropertySheetDialog::Attach(HWND sheet) {
         return;
     }
     window_ = sheet;
-    UseGb2312Font(sheet); // its tabs and buttons
+    // The tabs show the pages' Chinese captions; the sheet's own buttons keep the system's
+    // font and language.
+    if (HWND tabs = PropSheet_GetTabControl(sheet)) {
+        UseGb2312Font(tabs);
+    }
     SetWindowSubclass(sheet, SheetProc, kSheetSubclassId, reinterpret_cast<DWORD_PTR>(this));
     OnInitDialog();
 }
