@@ -62,6 +62,10 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
     } >"$BED_RUN/settings.reg"
     bed_wine reg import "$(bed_winpath "$BED_RUN/settings.reg")" >/dev/null 2>&1 ||
         fail "cannot import the settings"
+    # Wine writes the code page in effect into the registry when it starts.
+    acp=$(bed_wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP |
+        tr -d '\r' | awk '$1 == "ACP" { print $3 }')
+    check_eq "the ANSI code page" "$LOCALE_CP" "$acp"
     bed_shell_start
 
     # Wine's command line cannot carry the folder's name under every locale: winprobe
@@ -168,7 +172,7 @@ failed=0
 for cp in 936 1252 950 65001; do
     printf -- '---- code page %s (%s)\n' "$cp" "${LOCALE_OF[$cp]}"
     if ! LOCALE_CP=$cp BED_LANG=${LOCALE_OF[$cp]} LUNA_WINE_WORK=$BED_WORK/cp$cp \
-        LUNA_WINE_TIMEOUT=200 bash "$0" > >(sed "s/^/[$cp] /"); then
+        LUNA_WINE_TIMEOUT=200 bash "$0" 2>&1 | sed "s/^/[$cp] /"; then
         failed=1
     fi
 done
