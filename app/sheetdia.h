@@ -27,6 +27,9 @@ class sheetdia : public PropertySheetDialog {
 
   private:
     void CentreOnScreen();
+    // The sheet is about to close (OK, Cancel, Esc or the close box): reminders added or
+    // deleted and not saved are saved or dropped as the user says. False keeps it open.
+    bool MayClose();
 
     IDD_CLOCK clockPage_;
     IDD_REMINDER reminderPage_;

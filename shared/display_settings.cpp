@@ -72,4 +72,8 @@ void WriteSeparator(char (&field)[2], const char* text) {
     std::memcpy(field, text, length);
 }
 
+std::uint32_t EffectiveDesktopStyle(std::uint32_t stored) {
+    return stored <= 3 ? stored : 0;
+}
+
 } // namespace luna
