@@ -16,15 +16,16 @@ std::vector<std::uint8_t> ReverseSortedFile(std::size_t count) {
     std::vector<std::string> items;
     for (std::size_t i = count; i > 0; --i) {
         char text[128];
-        std::snprintf(text, sizeof text, "%2zu/%2zu %2zu:%2zu #%zu", i % 12 + 1, i % 28 + 1,
-                      i % 24, i % 60, i);
+        std::snprintf(text, sizeof text, "%2zu/%2zu %2zu:%2zu #%zu", i % 12 + 1, i % 28 + 1, i % 24,
+                      i % 60, i);
         items.push_back(text);
     }
     return luna::ReminderFileBytes(items);
 }
 
 void BM_OpenReminderPage(benchmark::State& state) {
-    const std::vector<std::uint8_t> file = ReverseSortedFile(static_cast<std::size_t>(state.range(0)));
+    const std::vector<std::uint8_t> file =
+        ReverseSortedFile(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         luna::MemorySource source(file.data(), file.size());
         luna::ReadCompleteness read = luna::ReadCompleteness::Whole;
