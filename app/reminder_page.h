@@ -18,6 +18,7 @@ class IDD_REMINDER : public PropertyPage {
 
     // Reminders were added or deleted and not saved yet.
     bool HasUnsavedReminders() const { return list_.Unsaved(); }
+    unsigned ReminderChanges() const { return list_.Changes(); }
     // Saves the list as the Save button does; false (after telling the user) when nothing
     // was saved.
     bool SaveReminders();

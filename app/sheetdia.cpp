@@ -57,7 +57,8 @@ bool sheetdia::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
 }
 
 bool sheetdia::MayClose() {
-    if (!reminderPage_.HasUnsavedReminders()) {
+    if (!reminderPage_.HasUnsavedReminders() ||
+        (dropped_ && droppedChanges_ == reminderPage_.ReminderChanges())) {
         return true;
     }
     SendMessageA(Window(), PSM_SETCURSEL, kReminderPageIndex, 0);
@@ -66,6 +67,8 @@ bool sheetdia::MayClose() {
     case IDYES:
         return reminderPage_.SaveReminders(); // a failed save has said so: stay open
     case IDNO:
+        dropped_ = true;
+        droppedChanges_ = reminderPage_.ReminderChanges();
         return true;
     default:
         return false;

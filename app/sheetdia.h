@@ -35,6 +35,10 @@ class sheetdia : public PropertySheetDialog {
     IDD_REMINDER reminderPage_;
     IDD_CALENDER calendarPage_;
     IDD_SYSTEM systemPage_;
+    // The user said No to saving these changes (the reminder page's change count): one
+    // closing sends several of the messages that close a sheet, and asks once.
+    unsigned droppedChanges_ = 0;
+    bool dropped_ = false;
 };
 
 } // namespace luna

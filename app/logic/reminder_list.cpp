@@ -15,6 +15,7 @@ void ReminderList::Open(const std::vector<std::string>& items) {
     // went after its equals), not one insertion per item.
     items_ = items;
     std::stable_sort(items_.begin(), items_.end());
+    changes_ = 0;
     selection_ = kNoSelection;
     Saved();
 }
@@ -24,6 +25,7 @@ std::size_t ReminderList::Add(const std::string& item) {
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(place), item);
     selection_ = static_cast<int>(place);
     buttons_.save = true;
+    ++changes_;
     buttons_.remove = true;
     return place;
 }
@@ -36,6 +38,7 @@ bool ReminderList::DeleteSelected() {
     selection_ = items_.empty() ? kNoSelection : 0;
     buttons_.remove = !items_.empty();
     buttons_.save = true;
+    ++changes_;
     return deleted;
 }
 

@@ -41,6 +41,9 @@ class ReminderList {
 
     // Items were added or deleted since the list was opened or last saved.
     bool Unsaved() const;
+    // How many adds and deletes there were since the list was opened: tells one set of
+    // unsaved changes from a later one.
+    unsigned Changes() const { return changes_; }
 
     // The list was written: the buttons are reset.
     void Saved();
@@ -56,6 +59,7 @@ class ReminderList {
     std::vector<std::string> items_;
     int selection_ = kNoSelection;
     ReminderButtons buttons_;
+    unsigned changes_ = 0;
 };
 
 } // namespace luna

@@ -82,9 +82,11 @@ TEST(ReminderList, AddedOrDeletedItemsStayUnsavedUntilASaveSucceeds) {
     EXPECT_FALSE(list.Buttons().save);
     EXPECT_TRUE(list.Buttons().remove);
     EXPECT_FALSE(list.Unsaved());
+    const unsigned changes = list.Changes();
     list.Select(0);
     list.DeleteSelected();
     EXPECT_TRUE(list.Unsaved());
+    EXPECT_EQ(list.Changes(), changes + 1); // a new change: closing asks again
 }
 
 } // namespace
