@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# timeout: 300
+# timeout: 420
 # The festival definition dialog, opened from the calendar page, with the background picture
 # in a folder of its own: the lists come from Solar.rem and Lunch.rem in that folder (an end
 # record in the middle and a cut-off record included), Add and Delete act on the ticked
