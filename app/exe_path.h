@@ -5,9 +5,12 @@
 
 namespace luna {
 
-// The full path as GBK (converted from the wide path with code page 936). Empty when it
-// does not fit a path buffer whole or holds a character GBK cannot represent: a cut or
-// mangled path would name another file.
+// The full path as GBK (ModulePathGbk of wide_text.h). Empty when it does not fit a path
+// buffer whole or holds a character GBK cannot represent: a cut or mangled path would name
+// another file.
 void ExecutablePathGbk(char (&path)[kPathCapacity]);
+
+// The caption of the settings pages' own messages.
+constexpr char kPageMessageCaption[] = "岚溪工作室";
 
 } // namespace luna

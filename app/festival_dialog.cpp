@@ -6,7 +6,7 @@
 
 #include "app/editor_controls.h"
 #include "app/exe_path.h"
-#include "app/message_box.h"
+#include "shared/win32/wide_text.h"
 #include "app/logic/festival_item.h"
 #include "app/res/festival_dialog_ids.h"
 #include "shared/path_rules.h"
@@ -44,7 +44,7 @@ std::vector<std::string> ReadFestivalItems(HWND dialog, const char* path, SaveOv
         } else {
             std::snprintf(message, sizeof message, kNoBackupMessage, path);
         }
-        ShowMessageBox(dialog, message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(dialog, message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     return items;
 }
@@ -109,8 +109,8 @@ bool FestivalDialog::OnSave(WPARAM, LPARAM, LRESULT&) {
         lists_.Saved();
     } else {
         // Said plainly; Save stays on so that the user can try again.
-        ShowMessageBox(Window(), kSaveFailedMessage, kPageMessageCaption,
-                       MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(Window(), kSaveFailedMessage, kPageMessageCaption,
+                      MB_OK | MB_ICONEXCLAMATION);
     }
     ShowButtons();
     return true;

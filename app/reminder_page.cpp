@@ -7,7 +7,7 @@
 #include "app/editor_controls.h"
 #include "app/logic/reminder_apply.h"
 #include "app/logic/reminder_item.h"
-#include "app/message_box.h"
+#include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
@@ -142,7 +142,7 @@ bool IDD_REMINDER::SaveReminders() {
         // A file read only in part is never saved over before a copy of it is kept.
         char message[800];
         std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, path);
-        ShowMessageBox(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
     } else if (WriteReminderFile(path, list_.Items())) {
         // The file is replaced only once the new one is complete: a failed save keeps the old.
         saved = true;
@@ -173,7 +173,7 @@ void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read) {
     } else {
         std::snprintf(message, sizeof message, kPartlyReadMessage, path, saveGuard_.BackupPath());
     }
-    ShowMessageBox(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {

@@ -1,6 +1,7 @@
 #include "app/sheetdia.h"
 
-#include "app/message_box.h"
+#include "app/exe_path.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -62,8 +63,8 @@ bool sheetdia::MayClose() {
         return true;
     }
     SendMessageA(Window(), PSM_SETCURSEL, kReminderPageIndex, 0);
-    switch (ShowMessageBox(Window(), kUnsavedRemindersMessage, kPageMessageCaption,
-                           MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (MessageBoxGbk(Window(), kUnsavedRemindersMessage, kPageMessageCaption,
+                          MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         return reminderPage_.SaveReminders(); // a failed save has said so: stay open
     case IDNO:

@@ -3,7 +3,7 @@
 #include "app/exe_path.h"
 #include "app/framework/color_dialog.h"
 #include "app/framework/file_dialog.h"
-#include "app/message_box.h"
+#include "shared/win32/wide_text.h"
 #include "app/res/system_page_ids.h"
 #include "app/sheet_controls.h"
 #include "app/sheet_page_context.h"
@@ -194,14 +194,14 @@ void IDD_SYSTEM::TellApplyOutcome(const SystemApplyOutcome& outcome) {
         SetTicked(Window(), IDC_SYSTEM_AUTOSTART, state_.settings.autoStart != 0);
     }
     if (message != nullptr) {
-        ShowMessageBox(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     if (outcome.shutdownNotArmed) {
         SetTicked(Window(), IDC_SYSTEM_SHUTDOWN, false);
         ShowPageControl(Window(), IDC_SYSTEM_HOURS, false);
         ShowPageControl(Window(), IDC_SYSTEM_MINUTES, false);
-        ShowMessageBox(Window(), kPowerOffRefusedMessage, kPageMessageCaption,
-                       MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(Window(), kPowerOffRefusedMessage, kPageMessageCaption,
+                      MB_OK | MB_ICONEXCLAMATION);
     }
 }
 

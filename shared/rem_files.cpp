@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "calendar/text_buffer.h"
 #include "shared/file_replace.h"
+#include "shared/gbk_text.h"
 #include "shared/path_rules.h"
 #include "shared/text_mode.h"
 
@@ -20,7 +20,7 @@ void AppendRecord(const std::string& text, std::size_t maxText, std::size_t reco
     records.resize(start + recordSize, 0);
     std::size_t length = std::strlen(text.c_str());
     if (length > maxText) {
-        length = maxText < recordSize ? CharBoundaryPrefix(text.c_str(), maxText) : maxText;
+        length = maxText < recordSize ? GbkCutLength(text.c_str(), maxText) : maxText;
     }
     std::memcpy(records.data() + start, text.data(), length);
 }

@@ -3,15 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shared/gbk_text.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
 
 namespace luna {
 namespace {
-
-bool IsLead(unsigned char c) {
-    return c >= 0x81 && c != 0xFF;
-}
 
 unsigned char FoldAscii(unsigned char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
@@ -23,7 +20,7 @@ bool BeginsWithPath(const char* text, const char* path, std::size_t* length) {
     std::size_t i = 0;
     while (path[i] != '\0') {
         const auto p = static_cast<unsigned char>(path[i]);
-        if (IsLead(p) && path[i + 1] != '\0') {
+        if (GbkCharBytes(path + i, kGbkTerminated) == 2) {
             if (text[i] != path[i] || text[i + 1] != path[i + 1]) {
                 return false;
             }
