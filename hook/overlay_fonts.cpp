@@ -1,8 +1,10 @@
 #include "hook/desktop_state.h"
 #include "hook/overlay.h"
 
+#include <cstring>
 #include <initializer_list>
 
+#include "hook/logic/copy_data_action.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -33,9 +35,10 @@ bool AdoptOverlayFont(HDC surface, HFONT& slot, const FontRecord& received) {
     if (surface == nullptr) {
         return false;
     }
+    // An absurd height (INT_MIN, say) would make the text invisible: cut to a sane range.
     // LogFontFromRecord reads the face name no further than its 32 bytes: the sender may
     // not have terminated it.
-    return Adopt(surface, slot, LogFontFromRecord(received));
+    return Adopt(surface, slot, LogFontFromRecord(SaneReceivedFont(received)));
 }
 
 bool AdoptDefaultOverlayFont(HDC surface, HFONT& slot) {
