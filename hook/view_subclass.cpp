@@ -97,25 +97,66 @@ LRESULT OnCopyData(LPARAM lParam) {
     return 1;
 }
 
+// True while the tick shows reminder boxes. A box runs a modal loop in which further ticks
+// arrive: they redraw, but leave the reminders to the loop that is already running, which
+// asks again with the time then once the box is closed. So boxes come one after another,
+// in the order their minutes began, never one on top of another.
+bool m_ShowingReminders = false;
+
+// Redraws what no longer matches the clock, then checks the reminders of every minute
+// that has begun since the last one checked, in order.
 LRESULT OnTick() {
     const luna::LocalTime now = luna::CurrentLocalTime();
     const luna::TickPlan plan =
-        luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate);
-    if (plan.drawClock) {
-        luna::DrawClockText();
-        if (plan.drawCalendarText) {
-            luna::DrawCalendarText(now);
-        }
-    }
+        luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate, luna::m_Tick);
     if (plan.dateChanged) {
         luna::DrawClockText();
         luna::DrawCalendarText(now);
         luna::RefreshMonthGrid(now, 1);
     }
-    if (plan.checkReminders) {
-        luna::CheckReminders(now);
+    if (plan.drawClock) {
+        luna::DrawClockText();
+    }
+    if (plan.drawCalendarText) {
+        luna::DrawCalendarText(now);
+    }
+    if (m_ShowingReminders) {
+        return 0;
+    }
+    // The log lines count how often a tick came late for second 0 (the minute is still
+    // checked) and how often second 0 was sampled twice (it is checked once).
+    m_ShowingReminders = true;
+    luna::LocalTime minute{};
+    bool checked = false;
+    while (luna::NextDueMinute(luna::m_Tick, luna::CurrentLocalTime(), minute)) {
+        checked = true;
+        if (minute.hour != now.hour || minute.minute != now.minute || now.second != 0) {
+            luna::WriteDebugLogf("tick: minute %02d:%02d checked at %02d:%02d:%02d", minute.hour,
+                                 minute.minute, now.hour, now.minute, now.second);
+        }
+        luna::CheckReminders(minute);
+    }
+    m_ShowingReminders = false;
+    if (!checked && now.second == 0) {
+        luna::WriteDebugLogf("tick: second 0 of %02d:%02d sampled again", now.hour, now.minute);
     }
     return 0;
+}
+
+// The clock was set, or the machine woke up: everything is drawn afresh at once, and the
+// reminders that fell due today in the meantime are shown.
+LRESULT OnTimeChanged(const char* why) {
+    const luna::LocalTime now = luna::CurrentLocalTime();
+    luna::WriteDebugLogf("%s: redrawn for %04d-%02d-%02d %02d:%02d:%02d", why, now.year, now.month,
+                         now.day, now.hour, now.minute, now.second);
+    luna::ForgetDrawnTexts(luna::m_Tick);
+    luna::ResetDateKey(luna::m_LastDate);
+    return OnTick();
+}
+
+bool IsResume(WPARAM event) {
+    return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND ||
+           event == PBT_APMRESUMECRITICAL;
 }
 
 // Puts the list view's own procedure back and frees everything the attachment made.
@@ -161,6 +202,14 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_TIMER:
         if (wParam == luna::kViewTimerId) {
             return OnTick();
+        }
+        break;
+    case WM_TIMECHANGE:
+        OnTimeChanged("time change");
+        break; // the list view may want it too
+    case WM_POWERBROADCAST:
+        if (IsResume(wParam)) {
+            OnTimeChanged("resume");
         }
         break;
     case luna::UM_EXIT:
