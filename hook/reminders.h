@@ -23,8 +23,8 @@ extern char* m_SelfMerryLunch[kFestivalSlots];
 int LoadReminderFiles();
 
 // Shows, one after another, every reminder due in the given minute (its date, hour and
-// minute; the second is not looked at), with the taskbar
-// disabled while a box is open.
+// minute; the second is not looked at), with the taskbar disabled while a box is open.
+// The tick calls it once for every minute that begins, late ticks and sleep included.
 void CheckReminders(const LocalTime& minute);
 
 // Frees every copy at detach, writing a log line per freed entry.
