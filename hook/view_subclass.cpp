@@ -97,16 +97,8 @@ LRESULT OnCopyData(LPARAM lParam) {
     return 1;
 }
 
-// True while the tick shows reminder boxes. A box runs a modal loop in which further ticks
-// arrive: they redraw, but leave the reminders to the loop that is already running, which
-// asks again with the time then once the box is closed. So boxes come one after another,
-// in the order their minutes began, never one on top of another.
-bool m_ShowingReminders = false;
-
-// Redraws what no longer matches the clock, then checks the reminders of every minute
-// that has begun since the last one checked, in order.
-LRESULT OnTick() {
-    const luna::LocalTime now = luna::CurrentLocalTime();
+// Redraws what no longer matches the clock.
+void RedrawForTime(const luna::LocalTime& now) {
     const luna::TickPlan plan =
         luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate, luna::m_Tick);
     if (plan.dateChanged) {
@@ -120,11 +112,21 @@ LRESULT OnTick() {
     if (plan.drawCalendarText) {
         luna::DrawCalendarText(now);
     }
+}
+
+// True while the tick shows reminder boxes. A box runs a modal loop in which further ticks
+// arrive: they redraw, but leave the reminders to the loop that is already running, which
+// asks again with the time then once the box is closed. So boxes come one after another,
+// in the order their minutes began, never one on top of another.
+bool m_ShowingReminders = false;
+
+// Checks the reminders of every minute that has begun since the last one checked, in
+// order. The log lines count how often a tick came late for second 0 (the minute is still
+// checked) and how often second 0 was sampled twice (it is checked once).
+void CheckDueMinutes(const luna::LocalTime& now) {
     if (m_ShowingReminders) {
-        return 0;
+        return;
     }
-    // The log lines count how often a tick came late for second 0 (the minute is still
-    // checked) and how often second 0 was sampled twice (it is checked once).
     m_ShowingReminders = true;
     luna::LocalTime minute{};
     bool checked = false;
@@ -140,18 +142,26 @@ LRESULT OnTick() {
     if (!checked && now.second == 0) {
         luna::WriteDebugLogf("tick: second 0 of %02d:%02d sampled again", now.hour, now.minute);
     }
+}
+
+LRESULT OnTick() {
+    const luna::LocalTime now = luna::CurrentLocalTime();
+    RedrawForTime(now);
+    CheckDueMinutes(now);
     return 0;
 }
 
-// The clock was set, or the machine woke up: everything is drawn afresh at once, and the
-// reminders that fell due today in the meantime are shown.
-LRESULT OnTimeChanged(const char* why) {
+// The clock was set, or the machine woke up: everything is drawn afresh at once. The
+// reminders that fell due today in the meantime follow from a tick posted here, so that
+// their boxes never hold up whoever sent the broadcast.
+void OnTimeChanged(HWND window, const char* why) {
     const luna::LocalTime now = luna::CurrentLocalTime();
     luna::WriteDebugLogf("%s: redrawn for %04d-%02d-%02d %02d:%02d:%02d", why, now.year, now.month,
                          now.day, now.hour, now.minute, now.second);
     luna::ForgetDrawnTexts(luna::m_Tick);
     luna::ResetDateKey(luna::m_LastDate);
-    return OnTick();
+    RedrawForTime(now);
+    PostMessageA(window, WM_TIMER, luna::kViewTimerId, 0);
 }
 
 bool IsResume(WPARAM event) {
@@ -205,11 +215,11 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
         }
         break;
     case WM_TIMECHANGE:
-        OnTimeChanged("time change");
+        OnTimeChanged(window, "time change");
         break; // the list view may want it too
     case WM_POWERBROADCAST:
         if (IsResume(wParam)) {
-            OnTimeChanged("resume");
+            OnTimeChanged(window, "resume");
         }
         break;
     case luna::UM_EXIT:
