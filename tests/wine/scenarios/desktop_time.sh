@@ -37,15 +37,10 @@ bed_shell_start
 desk_attach
 
 # ---------------------------------------------------------------- the faked clock
-FAKE_BASE=0
-REAL_BASE=0
 # jump_to "YYYY-MM-DD hh:mm:ss": every Wine process's clock jumps there and runs on.
-jump_to() {
-    REAL_BASE=$(date +%s.%N)
-    FAKE_BASE=$(date -d "$1" +%s)
-    bed_faketime_set "$1"
-}
-fake_now() { awk -v f="$FAKE_BASE" -v r="$REAL_BASE" -v n="$(date +%s.%N)" 'BEGIN { printf "%.3f", f + n - r }'; }
+jump_to() { bed_faketime_set "$1"; }
+# fake_now: the faked clock in seconds since the epoch (real time plus the bed's offset).
+fake_now() { awk -v n="$(date +%s.%N)" -v o="$(cat "$BED_FAKETIME_FILE")" 'BEGIN { printf "%.3f", n + o }'; }
 fake_before() { awk -v a="$(fake_now)" -v b="$(date -d "$1" +%s)" 'BEGIN { exit !(a < b) }'; }
 # wait_fake "YYYY-MM-DD hh:mm:ss": until the faked clock has passed that moment.
 wait_fake() {
