@@ -7,8 +7,8 @@
 #   bench/tick_minutes.sh [MINUTES]        (from the source tree, after building win64)
 #
 # A tick that missed a minute's second 0 is what lost that minute's reminders before the
-# tick checked every minute that has begun ("tick: minute ... checked at" in the debug log,
-# with a second other than 0); a second 0 sampled twice is what showed a box twice ("tick:
+# tick checked every minute that has begun ("tick: 1 minute(s) from ... checked at" in the
+# debug log); a second 0 sampled twice is what showed a box twice ("tick:
 # second 0 of ... sampled again").
 MINUTES=${1:-60}
 export LUNA_WINE_TIMEOUT=$((MINUTES * 60 + 600))
@@ -49,7 +49,7 @@ while (($(date +%s) < end)); do
 done
 
 log=$(bed_debug_log)
-late=$(grep -cE '^tick: minute [0-9:]+ checked at [0-9:]+$' <<<"$log")
+late=$(grep -cE '^tick: 1 minute\(s\) from [0-9:]+ checked at [0-9:]+$' <<<"$log")
 doubled=$(grep -cE '^tick: second 0 of [0-9:]+ sampled again$' <<<"$log")
 twice=$(printf '%s\n' "${shown[@]}" | sort | uniq -d | wc -l)
 missing=0

@@ -129,17 +129,19 @@ void CheckDueMinutes(const luna::LocalTime& now) {
     }
     m_ShowingReminders = true;
     luna::LocalTime minute{};
-    bool checked = false;
+    luna::LocalTime first{};
+    int checked = 0;
     while (luna::NextDueMinute(luna::m_Tick, luna::CurrentLocalTime(), minute)) {
-        checked = true;
-        if (minute.hour != now.hour || minute.minute != now.minute || now.second != 0) {
-            luna::WriteDebugLogf("tick: minute %02d:%02d checked at %02d:%02d:%02d", minute.hour,
-                                 minute.minute, now.hour, now.minute, now.second);
+        if (checked++ == 0) {
+            first = minute;
         }
         luna::CheckReminders(minute);
     }
     m_ShowingReminders = false;
-    if (!checked && now.second == 0) {
+    if (checked > 1 || (checked == 1 && now.second != 0)) {
+        luna::WriteDebugLogf("tick: %d minute(s) from %02d:%02d checked at %02d:%02d:%02d", checked,
+                             first.hour, first.minute, now.hour, now.minute, now.second);
+    } else if (checked == 0 && now.second == 0) {
         luna::WriteDebugLogf("tick: second 0 of %02d:%02d sampled again", now.hour, now.minute);
     }
 }
