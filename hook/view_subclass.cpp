@@ -127,6 +127,10 @@ void CheckDueMinutes(const luna::LocalTime& now) {
     if (m_ShowingReminders) {
         return;
     }
+    if (!luna::m_Tick.started) {
+        luna::WriteDebugLogf("tick: first at %04d-%02d-%02d %02d:%02d:%02d", now.year, now.month,
+                             now.day, now.hour, now.minute, now.second);
+    }
     m_ShowingReminders = true;
     luna::LocalTime minute{};
     luna::LocalTime first{};
