@@ -11,7 +11,7 @@ namespace luna::tools {
 bool IsTimeBroadcast(UINT msg);
 
 // Sends the message to every descendant of `top` and logs it once:
-// "time-broadcast msg=0x1e wparam=0x0 from=0x... children=3".
+// "time-broadcast msg=0x1E wparam=0x0 from=0x... children=3".
 void ForwardTimeBroadcast(ShellContext* ctx, HWND top, UINT msg, WPARAM wParam, LPARAM lParam);
 
 } // namespace luna::tools
