@@ -6,7 +6,7 @@
 # the day the new double hour shows at once; after a resume on a later day the new date
 # shows and today's reminders that fell due during the sleep are shown once each, in order,
 # while yesterday's are not.
-# timeout: 300
+# timeout: 540
 BED_FAKETIME="2026-12-31 12:00:00"
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
