@@ -19,6 +19,7 @@ RECT m_DateRect = {};
 
 DisplaySettings m_Settings = {};
 DateKey m_LastDate = {};
+TickState m_Tick = {};
 
 HFONT m_CalendarFont = nullptr;
 HFONT m_ClockFont = nullptr;

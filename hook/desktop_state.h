@@ -41,6 +41,7 @@ extern RECT m_DateRect;  // the calendar text's rectangle
 
 extern DisplaySettings m_Settings; // last CD_SETTINGS or CD_SETTINGSQUIET record
 extern DateKey m_LastDate;         // date the month grid was last drawn for
+extern TickState m_Tick;           // what the tick has drawn and the last minute it handled
 
 // Fonts received with CD_*FONT, each selected into its surface; null until one arrives.
 extern HFONT m_CalendarFont;

@@ -54,6 +54,7 @@ void CreateSurfaces() {
     }
     std::memset(&m_Settings, 0, sizeof m_Settings);
     std::memset(&m_LastDate, 0, sizeof m_LastDate);
+    ResetTickState(m_Tick);
     ClearFestivalCopies();
 
     HWND desktop = GetDesktopWindow();

@@ -22,9 +22,10 @@ extern char* m_SelfMerryLunch[kFestivalSlots];
 // found, whether or not any file opened, and 0 otherwise.
 int LoadReminderFiles();
 
-// Shows, one after another, every reminder due in the minute of now, with the taskbar
-// disabled while a box is open.
-void CheckReminders(const LocalTime& now);
+// Shows, one after another, every reminder due in the given minute (its date, hour and
+// minute; the second is not looked at), with the taskbar disabled while a box is open.
+// The tick calls it once for every minute that begins, late ticks and sleep included.
+void CheckReminders(const LocalTime& minute);
 
 // Frees every copy at detach, writing a log line per freed entry.
 void FreeReminderCopies();

@@ -1,4 +1,4 @@
-// The reminder alert, run by the list view's tick at second 0 of every minute.
+// The reminder alert, run by the list view's tick once for every minute that begins.
 #include <windows.h>
 
 #include <cstring>
@@ -10,8 +10,9 @@
 
 namespace luna {
 
-void CheckReminders(const LocalTime& now) {
-    const ReminderStamp stamp = FormatReminderStamp(now.month, now.day, now.hour, now.minute);
+void CheckReminders(const LocalTime& minute) {
+    const ReminderStamp stamp =
+        FormatReminderStamp(minute.month, minute.day, minute.hour, minute.minute);
     // The box runs a modal loop in which the library may detach and free the list, so
     // the list is read afresh after every box and each text is shown from a copy.
     for (std::size_t i = 0; i < kReminderSlots && m_Reminder[i] != nullptr; ++i) {

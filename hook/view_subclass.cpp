@@ -97,25 +97,82 @@ LRESULT OnCopyData(LPARAM lParam) {
     return 1;
 }
 
-LRESULT OnTick() {
-    const luna::LocalTime now = luna::CurrentLocalTime();
+// Redraws what no longer matches the clock.
+void RedrawForTime(const luna::LocalTime& now) {
     const luna::TickPlan plan =
-        luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate);
-    if (plan.drawClock) {
-        luna::DrawClockText();
-        if (plan.drawCalendarText) {
-            luna::DrawCalendarText(now);
-        }
-    }
+        luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate, luna::m_Tick);
     if (plan.dateChanged) {
         luna::DrawClockText();
         luna::DrawCalendarText(now);
         luna::RefreshMonthGrid(now, 1);
     }
-    if (plan.checkReminders) {
-        luna::CheckReminders(now);
+    if (plan.drawClock) {
+        luna::DrawClockText();
     }
+    if (plan.drawCalendarText) {
+        luna::DrawCalendarText(now);
+    }
+}
+
+// True while the tick shows reminder boxes. A box runs a modal loop in which further ticks
+// arrive: they redraw, but leave the reminders to the loop that is already running, which
+// asks again with the time then once the box is closed. So boxes come one after another,
+// in the order their minutes began, never one on top of another.
+bool m_ShowingReminders = false;
+
+// Checks the reminders of every minute that has begun since the last one checked, in
+// order. The log lines count how often a tick came late for second 0 (the minute is still
+// checked) and how often second 0 was sampled twice (it is checked once).
+void CheckDueMinutes(const luna::LocalTime& now) {
+    if (m_ShowingReminders) {
+        return;
+    }
+    if (!luna::m_Tick.started) {
+        luna::WriteDebugLogf("tick: first at %04d-%02d-%02d %02d:%02d:%02d", now.year, now.month,
+                             now.day, now.hour, now.minute, now.second);
+    }
+    m_ShowingReminders = true;
+    luna::LocalTime minute{};
+    luna::LocalTime first{};
+    int checked = 0;
+    while (luna::NextDueMinute(luna::m_Tick, luna::CurrentLocalTime(), minute)) {
+        if (checked++ == 0) {
+            first = minute;
+        }
+        luna::CheckReminders(minute);
+    }
+    m_ShowingReminders = false;
+    if (checked > 1 || (checked == 1 && now.second != 0)) {
+        luna::WriteDebugLogf("tick: %d minute(s) from %02d:%02d checked at %02d:%02d:%02d", checked,
+                             first.hour, first.minute, now.hour, now.minute, now.second);
+    } else if (checked == 0 && now.second == 0) {
+        luna::WriteDebugLogf("tick: second 0 of %02d:%02d sampled again", now.hour, now.minute);
+    }
+}
+
+LRESULT OnTick() {
+    const luna::LocalTime now = luna::CurrentLocalTime();
+    RedrawForTime(now);
+    CheckDueMinutes(now);
     return 0;
+}
+
+// The clock was set, or the machine woke up: everything is drawn afresh at once. The
+// reminders that fell due today in the meantime follow from a tick posted here, so that
+// their boxes never hold up whoever sent the broadcast.
+void OnTimeChanged(HWND window, const char* why) {
+    const luna::LocalTime now = luna::CurrentLocalTime();
+    luna::WriteDebugLogf("%s: redrawn for %04d-%02d-%02d %02d:%02d:%02d", why, now.year, now.month,
+                         now.day, now.hour, now.minute, now.second);
+    luna::ForgetDrawnTexts(luna::m_Tick);
+    luna::ResetDateKey(luna::m_LastDate);
+    RedrawForTime(now);
+    PostMessageW(window, WM_TIMER, luna::kViewTimerId, 0);
+}
+
+bool IsResume(WPARAM event) {
+    return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND ||
+           event == PBT_APMRESUMECRITICAL;
 }
 
 // Frees everything the attachment made and takes our procedure out of the list view's
@@ -159,6 +216,14 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_TIMER:
         if (wParam == luna::kViewTimerId) {
             return OnTick();
+        }
+        break;
+    case WM_TIMECHANGE:
+        OnTimeChanged(window, "time change");
+        break; // the list view may want it too
+    case WM_POWERBROADCAST:
+        if (IsResume(wParam)) {
+            OnTimeChanged(window, "resume");
         }
         break;
     case luna::UM_EXIT:

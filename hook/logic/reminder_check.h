@@ -1,5 +1,8 @@
 // Whether a reminder falls due in a given minute. A reminder's text starts with its due
 // time, "%2d/%2d %2d:%2d" of month, day, hour and minute: 11 bytes, no year.
+// The tick asks once for every minute that begins (late ticks and sleep included, see
+// NextDueMinute), so a reminder is due in exactly one minute of its day and a kind of
+// reminder only has to answer "due in this minute of this day?".
 #pragma once
 
 namespace luna {

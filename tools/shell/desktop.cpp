@@ -1,5 +1,6 @@
 #include "tools/shell/desktop.h"
 
+#include "tools/shell/time_broadcast.h"
 #include "tools/shell/win_text.h"
 
 namespace luna::tools {
@@ -56,6 +57,9 @@ LRESULT CALLBACK DesktopFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    }
+    if (IsTimeBroadcast(msg)) {
+        ForwardTimeBroadcast(ContextOf(hwnd), hwnd, msg, wParam, lParam);
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

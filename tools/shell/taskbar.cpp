@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tools/shell/logic/utf.h"
+#include "tools/shell/time_broadcast.h"
 #include "tools/shell/win_text.h"
 
 namespace luna::tools {
@@ -194,6 +195,9 @@ LRESULT CALLBACK Taskbar::TrayProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
             self->HandleRequest(*reinterpret_cast<ShellRequest*>(lParam));
         }
         return 0;
+    }
+    if (IsTimeBroadcast(msg)) {
+        ForwardTimeBroadcast(&self->ctx_, hwnd, msg, wParam, lParam);
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
