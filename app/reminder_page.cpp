@@ -1,14 +1,21 @@
 #include "app/reminder_page.h"
 
+#include <commdlg.h>
+
 #include <string>
 #include <vector>
 
 #include "app/editor_controls.h"
+#include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
+#include "app/logic/reminder_export.h"
 #include "app/logic/reminder_item.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
+#include "shared/ics_writer.h"
+#include "shared/lunar_reminder_file.h"
+#include "shared/path_rules.h"
 #include "shared/rem_files.h"
 
 namespace luna {
@@ -29,6 +36,73 @@ constexpr TimeCombo kTimeCombos[] = {
     {IDC_REMINDER_HOUR, 0, 23},
     {IDC_REMINDER_MINUTE, 0, 59},
 };
+
+constexpr char kLunarMonthRefused[] = "“月”须为农历月份：1 到 12，闰月如“闰 4”，请重新选择。";
+constexpr char kLunarDayRefused[] = "“日”须为农历日子：初一到三十，请重新选择。";
+constexpr char kExportFailed[] = "日历文件写入失败。";
+constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
+constexpr char kExportName[] = "备忘录.ics";
+
+// Code page 936 both ways, for the texts of the new controls and dialogs.
+std::wstring Wide936(const std::string& gbk) {
+    if (gbk.empty()) {
+        return std::wstring();
+    }
+    const int size = static_cast<int>(gbk.size());
+    const int length = MultiByteToWideChar(936, 0, gbk.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return std::wstring();
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(936, 0, gbk.data(), size, &wide[0], length);
+    return wide;
+}
+
+std::string Narrow(UINT codePage, const wchar_t* wide, int length) {
+    if (length <= 0) {
+        return std::string();
+    }
+    const int size = WideCharToMultiByte(codePage, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, wide, length, &text[0], size, nullptr, nullptr);
+    return text;
+}
+
+std::string GbkToUtf8(const std::string& gbk) {
+    const std::wstring wide = Wide936(gbk);
+    return Narrow(CP_UTF8, wide.data(), static_cast<int>(wide.size()));
+}
+
+// A control's text as GBK, read with the wide call.
+std::string ControlText936(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    const int length = GetWindowTextLengthW(control);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, &text[0], length + 1);
+    return Narrow(936, text.data(), copied);
+}
+
+// Replaces a combo box's items by GBK texts, in their order, and selects one.
+void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, int selected) {
+    HWND combo = GetDlgItem(dialog, id);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        const std::wstring wide = Wide936(item);
+        SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+int ShowMessage(HWND owner, const char* text, UINT type) {
+    return MessageBoxW(owner, Wide936(text).c_str(), Wide936(kCaption).c_str(), type);
+}
 
 int ComboOfField(ReminderField field) {
     switch (field) {
@@ -52,6 +126,8 @@ const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
     MapNotification(IDC_REMINDER_LIST, LBN_SELCHANGE, &IDD_REMINDER::OnShowSelection),
     MapNotification(IDC_REMINDER_TEXT, EN_CHANGE, &IDD_REMINDER::OnTextChanged),
     MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &IDD_REMINDER::OnFont),
+    MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &IDD_REMINDER::OnLunar),
+    MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &IDD_REMINDER::OnExport),
 };
 
 IDD_REMINDER::IDD_REMINDER(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
@@ -67,8 +143,18 @@ BOOL IDD_REMINDER::OnInitDialog() {
         ShowButtons(); // an empty page without a file: nothing to add to or save
         return TRUE;
     }
+    std::vector<std::string> records;
+    ReadReminderFile(path, &records); // a missing file is an empty list
     std::vector<std::string> items;
-    ReadReminderFile(path, &items); // a missing file is an empty list
+    for (const std::string& record : records) {
+        items.push_back(GregorianPageItem(record));
+    }
+    char lunarPath[260];
+    if (LunarFilePath(path, lunarPath) && ReadReminderFile(lunarPath, &records)) {
+        for (const std::string& record : records) {
+            items.push_back(LunarPageItem(record));
+        }
+    }
     list_.Open(items);
     ShowList();
     for (const TimeCombo& combo : kTimeCombos) {
@@ -80,6 +166,27 @@ BOOL IDD_REMINDER::OnInitDialog() {
 
 bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     HWND page = Window();
+    std::string item;
+    if (IsDlgButtonChecked(page, IDC_REMINDER_LUNAR) == BST_CHECKED) {
+        if (!ComposeLunarFromControls(item)) {
+            return true;
+        }
+    } else if (!ComposeGregorianFromControls(item)) {
+        return true;
+    }
+    // Clearing the editor counts as a change of its text; multi-line edit controls do not
+    // all report a change made with WM_SETTEXT, so it is counted here.
+    SetDlgItemTextA(page, IDC_REMINDER_TEXT, "");
+    list_.TextChanged();
+    list_.Add(item);
+    ShowList();
+    ShowButtons();
+    SetModified(true);
+    return true;
+}
+
+bool IDD_REMINDER::ComposeGregorianFromControls(std::string& item) {
+    HWND page = Window();
     const std::string month = ControlText(page, IDC_REMINDER_MONTH);
     const std::string day = ControlText(page, IDC_REMINDER_DAY);
     const std::string hour = ControlText(page, IDC_REMINDER_HOUR);
@@ -90,18 +197,45 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     if (refused != ReminderField::None) {
         MessageBoxA(page, ReminderFieldMessage(refused), kCaption, MB_OK | MB_ICONEXCLAMATION);
         SetFocus(GetDlgItem(page, ComboOfField(refused)));
-        return true;
+        return false;
     }
     const std::string text = ControlText(page, IDC_REMINDER_TEXT);
-    const std::string item = ComposeReminderItem(time, text.c_str());
-    // Clearing the editor counts as a change of its text; multi-line edit controls do not
-    // all report a change made with WM_SETTEXT, so it is counted here.
-    SetDlgItemTextA(page, IDC_REMINDER_TEXT, "");
-    list_.TextChanged();
-    list_.Add(item);
-    ShowList();
-    ShowButtons();
-    SetModified(true);
+    item = GregorianPageItem(ComposeReminderItem(time, text.c_str()));
+    return true;
+}
+
+bool IDD_REMINDER::ComposeLunarFromControls(std::string& item) {
+    HWND page = Window();
+    LunarStamp stamp{};
+    int refusedCombo = 0;
+    const char* message = nullptr;
+    ReminderTime time{};
+    const std::string hour = ControlText936(page, IDC_REMINDER_HOUR);
+    const std::string minute = ControlText936(page, IDC_REMINDER_MINUTE);
+    if (!ParseLunarMonthText(ControlText936(page, IDC_REMINDER_MONTH).c_str(), &stamp.month,
+                             &stamp.leap)) {
+        refusedCombo = IDC_REMINDER_MONTH;
+        message = kLunarMonthRefused;
+    } else if (!ParseLunarDayText(ControlText936(page, IDC_REMINDER_DAY).c_str(), &stamp.day)) {
+        refusedCombo = IDC_REMINDER_DAY;
+        message = kLunarDayRefused;
+    } else {
+        const ReminderField refused =
+            ReadReminderTime("1", "1", hour.c_str(), minute.c_str(), &time);
+        if (refused != ReminderField::None) {
+            refusedCombo = ComboOfField(refused);
+            message = ReminderFieldMessage(refused);
+        }
+    }
+    if (message != nullptr) {
+        ShowMessage(page, message, MB_OK | MB_ICONEXCLAMATION);
+        SetFocus(GetDlgItem(page, refusedCombo));
+        return false;
+    }
+    stamp.hour = time.hour;
+    stamp.minute = time.minute;
+    const std::string text = ControlText(page, IDC_REMINDER_TEXT);
+    item = LunarPageItem(ComposeLunarReminderItem(stamp, text.c_str()));
     return true;
 }
 
@@ -119,8 +253,21 @@ bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
     if (!FilePath(path)) {
         return true;
     }
-    // The file is replaced only once the new one is complete: a failed save keeps the old.
-    if (!WriteReminderFile(path, list_.Items())) {
+    std::vector<std::string> records;
+    std::vector<std::string> lunarRecords;
+    for (const std::string& item : list_.Items()) {
+        (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
+    }
+    // Each file is replaced only once the new one is complete: a failed save keeps the old.
+    bool saved = WriteReminderFile(path, records);
+    // The lunar file is written once it has something to hold, or to empty an existing one.
+    char lunarPath[260];
+    if (!LunarFilePath(path, lunarPath)) {
+        saved = saved && lunarRecords.empty();
+    } else if (!lunarRecords.empty() || GetFileAttributesA(lunarPath) != INVALID_FILE_ATTRIBUTES) {
+        saved = WriteReminderFile(lunarPath, lunarRecords) && saved;
+    }
+    if (!saved) {
         MessageBoxA(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
     }
     list_.Saved();
@@ -133,7 +280,7 @@ bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
     list_.Select(SelectedRow(Window(), IDC_REMINDER_LIST));
     if (list_.Selection() != ReminderList::kNoSelection) {
-        const std::string text = ReminderTextOf(list_.Items()[list_.Selection()]);
+        const std::string text = PageItemText(list_.Items()[list_.Selection()]);
         SetDlgItemTextA(Window(), IDC_REMINDER_TEXT, text.c_str());
         LRESULT ignored = 0;
         OnTextChanged(0, 0, ignored); // showing a text counts as a change of it
@@ -158,6 +305,97 @@ bool IDD_REMINDER::OnFont(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
+bool IDD_REMINDER::OnLunar(WPARAM, LPARAM, LRESULT&) {
+    FillDateCombos(IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED);
+    return true;
+}
+
+void IDD_REMINDER::FillDateCombos(bool lunar) {
+    HWND page = Window();
+    const int monthRow = SelectedRow(page, IDC_REMINDER_MONTH);
+    const int dayRow = SelectedRow(page, IDC_REMINDER_DAY);
+    if (!lunar) {
+        // Back from the lunar list: the month of the chosen row, the same day.
+        int month = 1;
+        bool leap = false;
+        ParseLunarMonthText(ControlText936(page, IDC_REMINDER_MONTH).c_str(), &month, &leap);
+        FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", monthRow < 0 ? 0 : month - 1);
+        FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", dayRow < 0 ? 0 : dayRow);
+        return;
+    }
+    const std::vector<LunarMonthChoice> choices = LunarMonthChoices();
+    std::vector<std::string> months;
+    int selected = 0;
+    for (const LunarMonthChoice& choice : choices) {
+        if (!choice.leap && choice.month == monthRow + 1) {
+            selected = static_cast<int>(months.size());
+        }
+        months.push_back(choice.text);
+    }
+    FillTextCombo(page, IDC_REMINDER_MONTH, months, selected);
+    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(),
+                  dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow));
+}
+
+bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
+    HWND page = Window();
+    // "Name|pattern|...||" to the double-terminated wide form of the dialog.
+    std::wstring filter = Wide936(kExportFilter);
+    for (wchar_t& c : filter) {
+        if (c == L'|') {
+            c = L'\0';
+        }
+    }
+    wchar_t file[MAX_PATH] = {};
+    const std::wstring name = Wide936(kExportName);
+    name.copy(file, MAX_PATH - 1);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = page;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = L"ics";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) {
+        return true;
+    }
+
+    std::vector<std::string> records;
+    std::vector<std::string> lunarRecords;
+    for (const std::string& item : list_.Items()) {
+        (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
+    }
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    SYSTEMTIME utc{};
+    GetSystemTime(&utc);
+    char stamp[32];
+    wsprintfA(stamp, "%04u%02u%02uT%02u%02u%02uZ", utc.wYear, utc.wMonth, utc.wDay, utc.wHour,
+              utc.wMinute, utc.wSecond);
+    ExportRange range{};
+    GregorianDay today{local.wYear, local.wMonth, local.wDay};
+    if (!ExportRangeFrom(today, kDefaultExportYears, range)) {
+        ExportRangeFrom(GregorianDay{kLastYear, 1, 1}, 1, range); // a clock beyond the table
+    }
+    const std::string ics =
+        WriteICalendar(PlanReminderEvents(records, lunarRecords, range, &GbkToUtf8), stamp);
+
+    HANDLE out =
+        CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool ok = out != INVALID_HANDLE_VALUE &&
+                    WriteFile(out, ics.data(), static_cast<DWORD>(ics.size()), &written, nullptr) &&
+                    written == ics.size();
+    if (out != INVALID_HANDLE_VALUE) {
+        CloseHandle(out);
+    }
+    if (!ok) {
+        ShowMessage(page, kExportFailed, MB_OK | MB_ICONEXCLAMATION);
+    }
+    return true;
+}
+
 bool IDD_REMINDER::OnApply() {
     PageContext apply(state_, Window());
     ApplyReminderPage(apply.context, fontChanged_, font_);
@@ -175,8 +413,17 @@ bool IDD_REMINDER::FilePath(char (&path)[260]) {
     return true;
 }
 
+bool IDD_REMINDER::LunarFilePath(const char (&path)[260], char (&lunarPath)[260]) {
+    char folder[260];
+    return FolderOfPath(path, folder) && JoinPath(folder, kLunarReminderFileName, lunarPath);
+}
+
 void IDD_REMINDER::ShowList() {
-    ShowListItems(Window(), IDC_REMINDER_LIST, list_.Items(), list_.Selection());
+    std::vector<std::string> shown;
+    for (const std::string& item : list_.Items()) {
+        shown.push_back(PageItemDisplay(item));
+    }
+    ShowListItems(Window(), IDC_REMINDER_LIST, shown, list_.Selection());
 }
 
 void IDD_REMINDER::ShowButtons() {

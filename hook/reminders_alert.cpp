@@ -9,6 +9,22 @@
 
 namespace luna {
 
+namespace {
+
+void ShowReminderBox(const char* text) {
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (taskbar != nullptr) {
+        EnableWindow(taskbar, FALSE);
+    }
+    MessageBoxA(SharedState().m_hViewWnd, text, "Reminder",
+                MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
+    if (taskbar != nullptr) {
+        EnableWindow(taskbar, TRUE);
+    }
+}
+
+} // namespace
+
 void CheckReminders(const LocalTime& now) {
     const ReminderStamp stamp = FormatReminderStamp(now.month, now.day, now.hour, now.minute);
     // The box runs a modal loop in which the library may detach and free the list, so
@@ -19,14 +35,15 @@ void CheckReminders(const LocalTime& now) {
         }
         char text[256] = {};
         std::strncpy(text, m_Reminder[i], sizeof text - 1);
-        HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-        if (taskbar != nullptr) {
-            EnableWindow(taskbar, FALSE);
-        }
-        MessageBoxA(SharedState().m_hViewWnd, text, "Reminder",
-                    MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
-        if (taskbar != nullptr) {
-            EnableWindow(taskbar, TRUE);
+        ShowReminderBox(text);
+    }
+    // Lunar reminders, turned into the entries of today's date before the check; the
+    // entries are copies, so a detach during a box cannot take them away.
+    ReminderEntry lunar[kReminderSlots];
+    const std::size_t due = LunarRemindersDueOn(now, lunar);
+    for (std::size_t i = 0; i < due; ++i) {
+        if (ReminderIsDue(lunar[i], stamp)) {
+            ShowReminderBox(lunar[i]);
         }
     }
 }

@@ -111,6 +111,9 @@ LRESULT OnTick() {
         luna::DrawClockText();
         luna::DrawCalendarText(now);
         luna::RefreshMonthGrid(now, 1);
+        if (luna::m_LunarReminder[0] != nullptr) {
+            luna::DrawReminderPanel(); // the lunar reminders of the new day
+        }
     }
     if (plan.checkReminders) {
         luna::CheckReminders(now);

@@ -13,7 +13,8 @@ cmake -S tests/fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
 cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"
-for target in fuzz_reminder_file fuzz_festival_file fuzz_text_mode fuzz_registry_settings; do
+for target in fuzz_reminder_file fuzz_festival_file fuzz_text_mode fuzz_registry_settings \
+    fuzz_lunar_reminder_file; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     echo "fuzz: $target for ${seconds}s"

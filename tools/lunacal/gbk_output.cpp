@@ -3,7 +3,9 @@
 
 #include <cerrno>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
 #endif
 
@@ -90,6 +92,38 @@ bool ConvertGbkToUtf8(void* converter, const std::string& gbk, std::string& utf8
         }
     }
     return true;
+#endif
+}
+
+std::string GbkToUtf8(const std::string& gbk) {
+    if (gbk.empty()) {
+        return std::string();
+    }
+#ifdef _WIN32
+    const int size = static_cast<int>(gbk.size());
+    const int wide = MultiByteToWideChar(936, 0, gbk.data(), size, nullptr, 0);
+    if (wide <= 0) {
+        return std::string();
+    }
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(936, 0, gbk.data(), size, &utf16[0], wide);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) {
+        return std::string();
+    }
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, &utf8[0], bytes, nullptr, nullptr);
+    return utf8;
+#else
+    const iconv_t cd = iconv_open("UTF-8", "GBK");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return std::string();
+    }
+    std::string utf8;
+    ConvertGbkToUtf8(cd, gbk, utf8);
+    iconv_close(cd);
+    return utf8;
 #endif
 }
 

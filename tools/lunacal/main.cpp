@@ -1,15 +1,25 @@
 // lunacal: the calendar engine on the command line.
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "app/logic/reminder_export.h"
 #include "calendar/calendar_text.h"
 #include "calendar/month_annotations.h"
 #include "tools/lunacal/command_line.h"
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
 #include "tools/lunacal/month_view.h"
+#include "shared/ics_writer.h"
+#include "shared/lunar_reminder_file.h"
+#include "shared/rem_files.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -30,6 +40,66 @@ Clock ReadClock() {
     return Clock{CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour};
 }
 
+// A file named LunarReminder.rem (in any case) holds lunar reminders; any other file is
+// read as Reminder.rem.
+bool IsLunarReminderFile(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t length = std::strlen(kLunarReminderFileName);
+    if (name.size() != length) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        const char a = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + 32) : name[i];
+        const char b = kLunarReminderFileName[i];
+        if (a != (b >= 'A' && b <= 'Z' ? static_cast<char>(b + 32) : b)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string UtcStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
+    gmtime_r(&now, &utc);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
+    return text;
+}
+
+// Writes the iCalendar text to standard output; the exit status.
+int RunIcs(const Command& command) {
+    std::vector<std::string> reminders;
+    std::vector<std::string> lunar;
+    for (const std::string& file : command.files) {
+        std::vector<std::string> items;
+        if (!ReadReminderFile(file.c_str(), &items)) {
+            std::fprintf(stderr, "lunacal: cannot read %s\n", file.c_str());
+            return kExitBadInput;
+        }
+        std::vector<std::string>& into = IsLunarReminderFile(file) ? lunar : reminders;
+        into.insert(into.end(), items.begin(), items.end());
+    }
+    ExportRange range{};
+    ExportRangeFrom(GregorianDay{command.date.year, command.date.month, command.date.day},
+                    command.years, range);
+    const std::string ics =
+        WriteICalendar(PlanReminderEvents(reminders, lunar, range, &GbkToUtf8), UtcStamp());
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // the CR LF of the lines are written as they are
+#endif
+    if (std::fwrite(ics.data(), 1, ics.size(), stdout) != ics.size() || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "lunacal: could not write the output\n");
+        return kExitOutputFailed;
+    }
+    return 0;
+}
+
 void Run(const Command& command, GbkOutput& out) {
     switch (command.action) {
     case Action::Help:
@@ -47,6 +117,8 @@ void Run(const Command& command, GbkOutput& out) {
         out.Write(command.list ? RenderMonthList(month) : RenderMonthGrid(month));
         break;
     }
+    case Action::Ics:
+        break; // RunIcs
     case Action::Export: {
         std::string lines;
         CivilDate day = command.date;
@@ -75,6 +147,9 @@ int main(int argc, char** argv) {
     if (!parsed.ok) {
         std::fprintf(stderr, "lunacal: %s\n", parsed.error.c_str());
         return kExitBadInput;
+    }
+    if (parsed.command.action == Action::Ics) {
+        return RunIcs(parsed.command);
     }
     GbkOutput out(stdout);
     Run(parsed.command, out);
