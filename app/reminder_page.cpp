@@ -1,5 +1,6 @@
 #include "app/reminder_page.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
+#include "calendar/lunar.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
@@ -39,6 +41,12 @@ constexpr TimeCombo kTimeCombos[] = {
 
 constexpr char kLunarMonthRefused[] = "“月”须为农历月份：1 到 12，闰月如“闰 4”，请重新选择。";
 constexpr char kLunarDayRefused[] = "“日”须为农历日子：初一到三十，请重新选择。";
+// The rules for lunar dates a year lacks, on the 农历 box's tip.
+constexpr char kLunarRulesTip[] =
+    "农历备忘每年在它的农历日子提醒：\r\n"
+    "1. 三十日：在只有二十九天的月份里落在二十九日；\r\n"
+    "2. 闰月：在有这个闰月的年份落在闰月，没有时落在同一个月份的平月；\r\n"
+    "3. 平月：从不落在其后的闰月。";
 constexpr char kExportFailed[] = "日历文件写入失败。";
 constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
 constexpr char kExportName[] = "备忘录.ics";
@@ -100,6 +108,27 @@ void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, i
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+// A tip for one control of the page, with line breaks; it goes with the page.
+void AddControlTip(HWND page, int id, const char* text) {
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tip == nullptr) {
+        return;
+    }
+    std::wstring wide = Wide936(text);
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the common controls
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = page;
+    info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(page, id));
+    info.lpszText = &wide[0];
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 400);
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
+}
+
 int ShowMessage(HWND owner, const char* text, UINT type) {
     return MessageBoxW(owner, Wide936(text).c_str(), Wide936(kCaption).c_str(), type);
 }
@@ -138,6 +167,7 @@ bool IDD_REMINDER::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 BOOL IDD_REMINDER::OnInitDialog() {
     fontChanged_ = false;
+    AddControlTip(Window(), IDC_REMINDER_LUNAR, kLunarRulesTip);
     char path[260];
     if (!FilePath(path)) {
         ShowButtons(); // an empty page without a file: nothing to add to or save
