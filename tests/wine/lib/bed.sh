@@ -177,7 +177,9 @@ bed_start() {
     shift 2
     [[ -f "$program" ]] || program=$BED_WIN64/$program
     [[ -f "$program" ]] || fail "no program $program"
-    bed_env "$BED_WINE64" "$program" "$@" >"$BED_RUN/$name.out" 2>&1 &
+    # env execs the loader, so that $! is the Wine process itself.
+    bed_env_vars
+    env "${BED_ENV[@]}" "$BED_WINE64" "$program" "$@" >"$BED_RUN/$name.out" 2>&1 &
     BED_PIDS[$name]=$!
 }
 
@@ -203,14 +205,20 @@ bed_kill() {
     wait_until 10 bed_pid_gone "$pid"
 }
 
-# bed_env COMMAND...: runs a command with the bed's locale and, where set, its faked clock.
-bed_env() {
-    local -a vars=(LANG="$BED_LANG" LC_ALL="$BED_LANG")
+# bed_env_vars: BED_ENV becomes the variables of every Wine process: the bed's locale and,
+# where set, its faked clock.
+bed_env_vars() {
+    BED_ENV=(LANG="$BED_LANG" LC_ALL="$BED_LANG")
     if [[ -n "$BED_FAKETIME_FILE" ]]; then
-        vars+=(LD_PRELOAD="$BED_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$BED_FAKETIME_FILE"
+        BED_ENV+=(LD_PRELOAD="$BED_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$BED_FAKETIME_FILE"
             FAKETIME_NO_CACHE=1)
     fi
-    env "${vars[@]}" "$@"
+}
+
+# bed_env COMMAND...: runs a command in the foreground with those variables.
+bed_env() {
+    bed_env_vars
+    env "${BED_ENV[@]}" "$@"
 }
 
 # bed_wine ARGS...: runs the 64-bit Wine loader in the foreground with the bed's locale.
