@@ -19,6 +19,7 @@
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/rem_files.h"
+#include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
@@ -51,49 +52,21 @@ constexpr char kExportFailed[] = "日历文件写入失败。";
 constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
 constexpr char kExportName[] = "备忘录.ics";
 
-// Code page 936 both ways, for the texts of the new controls and dialogs.
-std::wstring Wide936(const std::string& gbk) {
-    if (gbk.empty()) {
-        return std::wstring();
-    }
-    const int size = static_cast<int>(gbk.size());
-    const int length = MultiByteToWideChar(936, 0, gbk.data(), size, nullptr, 0);
-    if (length <= 0) {
-        return std::wstring();
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(936, 0, gbk.data(), size, &wide[0], length);
-    return wide;
-}
-
-std::string Narrow(UINT codePage, const wchar_t* wide, int length) {
-    if (length <= 0) {
+// The iCalendar file is UTF-8: GBK through UTF-16 (the text module) to UTF-8.
+std::string GbkToUtf8(const std::string& gbk) {
+    const std::wstring wide = WideFromGbk(gbk);
+    if (wide.empty()) {
         return std::string();
     }
-    const int size = WideCharToMultiByte(codePage, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    const int length = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     if (size <= 0) {
         return std::string();
     }
     std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(codePage, 0, wide, length, &text[0], size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
     return text;
-}
-
-std::string GbkToUtf8(const std::string& gbk) {
-    const std::wstring wide = Wide936(gbk);
-    return Narrow(CP_UTF8, wide.data(), static_cast<int>(wide.size()));
-}
-
-// A control's text as GBK, read with the wide call.
-std::string ControlText936(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthW(control);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control, &text[0], length + 1);
-    return Narrow(936, text.data(), copied);
 }
 
 // Replaces a combo box's items by GBK texts, in their order, and selects one.
@@ -101,9 +74,7 @@ void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, i
     HWND combo = GetDlgItem(dialog, id);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) {
-        const std::wstring wide = Wide936(item);
-        SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(wide.c_str()));
+        SendTextMessageGbk(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), item.c_str());
     }
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
@@ -117,7 +88,7 @@ void AddControlTip(HWND page, int id, const char* text) {
     if (tip == nullptr) {
         return;
     }
-    std::wstring wide = Wide936(text);
+    std::wstring wide = WideFromGbk(text);
     TTTOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the common controls
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -127,10 +98,6 @@ void AddControlTip(HWND page, int id, const char* text) {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 400);
     SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
-}
-
-int ShowMessage(HWND owner, const char* text, UINT type) {
-    return MessageBoxW(owner, Wide936(text).c_str(), Wide936(kCaption).c_str(), type);
 }
 
 int ComboOfField(ReminderField field) {
@@ -240,13 +207,13 @@ bool IDD_REMINDER::ComposeLunarFromControls(std::string& item) {
     int refusedCombo = 0;
     const char* message = nullptr;
     ReminderTime time{};
-    const std::string hour = ControlText936(page, IDC_REMINDER_HOUR);
-    const std::string minute = ControlText936(page, IDC_REMINDER_MINUTE);
-    if (!ParseLunarMonthText(ControlText936(page, IDC_REMINDER_MONTH).c_str(), &stamp.month,
+    const std::string hour = DlgItemTextGbk(page, IDC_REMINDER_HOUR);
+    const std::string minute = DlgItemTextGbk(page, IDC_REMINDER_MINUTE);
+    if (!ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &stamp.month,
                              &stamp.leap)) {
         refusedCombo = IDC_REMINDER_MONTH;
         message = kLunarMonthRefused;
-    } else if (!ParseLunarDayText(ControlText936(page, IDC_REMINDER_DAY).c_str(), &stamp.day)) {
+    } else if (!ParseLunarDayText(DlgItemTextGbk(page, IDC_REMINDER_DAY).c_str(), &stamp.day)) {
         refusedCombo = IDC_REMINDER_DAY;
         message = kLunarDayRefused;
     } else {
@@ -258,7 +225,7 @@ bool IDD_REMINDER::ComposeLunarFromControls(std::string& item) {
         }
     }
     if (message != nullptr) {
-        ShowMessage(page, message, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(page, message, kCaption, MB_OK | MB_ICONEXCLAMATION);
         SetFocus(GetDlgItem(page, refusedCombo));
         return false;
     }
@@ -348,7 +315,7 @@ void IDD_REMINDER::FillDateCombos(bool lunar) {
         // Back from the lunar list: the month of the chosen row, the same day.
         int month = 1;
         bool leap = false;
-        ParseLunarMonthText(ControlText936(page, IDC_REMINDER_MONTH).c_str(), &month, &leap);
+        ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &month, &leap);
         FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", monthRow < 0 ? 0 : month - 1);
         FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", dayRow < 0 ? 0 : dayRow);
         return;
@@ -370,14 +337,14 @@ void IDD_REMINDER::FillDateCombos(bool lunar) {
 bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
     HWND page = Window();
     // "Name|pattern|...||" to the double-terminated wide form of the dialog.
-    std::wstring filter = Wide936(kExportFilter);
+    std::wstring filter = WideFromGbk(kExportFilter);
     for (wchar_t& c : filter) {
         if (c == L'|') {
             c = L'\0';
         }
     }
     wchar_t file[MAX_PATH] = {};
-    const std::wstring name = Wide936(kExportName);
+    const std::wstring name = WideFromGbk(kExportName);
     name.copy(file, MAX_PATH - 1);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -421,7 +388,7 @@ bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
         CloseHandle(out);
     }
     if (!ok) {
-        ShowMessage(page, kExportFailed, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(page, kExportFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     return true;
 }

@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "shared/gbk_text.h"
 #else
 #include <iconv.h>
 #endif
@@ -100,13 +102,8 @@ std::string GbkToUtf8(const std::string& gbk) {
         return std::string();
     }
 #ifdef _WIN32
-    const int size = static_cast<int>(gbk.size());
-    const int wide = MultiByteToWideChar(936, 0, gbk.data(), size, nullptr, 0);
-    if (wide <= 0) {
-        return std::string();
-    }
-    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(936, 0, gbk.data(), size, &utf16[0], wide);
+    const std::wstring utf16 = WideFromGbk(gbk);
+    const int wide = static_cast<int>(utf16.size());
     const int bytes =
         WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0) {
