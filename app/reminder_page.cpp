@@ -19,7 +19,10 @@
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/rem_files.h"
+#include "shared/registry_layout.h"
+#include "shared/settings_registry.h"
 #include "shared/win32/wide_text.h"
+#include "shared/win32/win_registry.h"
 
 namespace luna {
 namespace {
@@ -250,10 +253,25 @@ bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
     if (!FilePath(path)) {
         return true;
     }
-    std::vector<std::string> records;
-    std::vector<std::string> lunarRecords;
+    // The list as it stands, saved or not, and the user's festivals beside the background
+    // picture, where the desktop reads them.
+    ExportSources sources;
     for (const std::string& item : list_.Items()) {
-        (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
+        (IsLunarPageItem(item) ? sources.lunarReminders : sources.reminders)
+            .push_back(RecordOfPageItem(item));
+    }
+    WinRegistry hkcu(HKEY_CURRENT_USER);
+    char backImage[kPathCapacity] = {};
+    char folder[kPathCapacity] = {};
+    char festivalPath[kPathCapacity] = {};
+    if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) &&
+        FolderOfPath(backImage, folder)) {
+        if (JoinPath(folder, kSolarFileName, festivalPath)) {
+            ReadFestivalFile(festivalPath, &sources.solarFestivals);
+        }
+        if (JoinPath(folder, kLunarFileName, festivalPath)) {
+            ReadFestivalFile(festivalPath, &sources.lunarFestivals);
+        }
     }
     // Each file is replaced only once the new one is complete: a failed save keeps the old.
     bool saved = WriteReminderFile(path, records);
@@ -358,10 +376,25 @@ bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
         return true;
     }
 
-    std::vector<std::string> records;
-    std::vector<std::string> lunarRecords;
+    // The list as it stands, saved or not, and the user's festivals beside the background
+    // picture, where the desktop reads them.
+    ExportSources sources;
     for (const std::string& item : list_.Items()) {
-        (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
+        (IsLunarPageItem(item) ? sources.lunarReminders : sources.reminders)
+            .push_back(RecordOfPageItem(item));
+    }
+    WinRegistry hkcu(HKEY_CURRENT_USER);
+    char backImage[kPathCapacity] = {};
+    char folder[kPathCapacity] = {};
+    char festivalPath[kPathCapacity] = {};
+    if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) &&
+        FolderOfPath(backImage, folder)) {
+        if (JoinPath(folder, kSolarFileName, festivalPath)) {
+            ReadFestivalFile(festivalPath, &sources.solarFestivals);
+        }
+        if (JoinPath(folder, kLunarFileName, festivalPath)) {
+            ReadFestivalFile(festivalPath, &sources.lunarFestivals);
+        }
     }
     SYSTEMTIME local{};
     GetLocalTime(&local);
@@ -375,8 +408,7 @@ bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
     if (!ExportRangeFrom(today, kDefaultExportYears, range)) {
         ExportRangeFrom(GregorianDay{kLastYear, 1, 1}, 1, range); // a clock beyond the table
     }
-    const std::string ics =
-        WriteICalendar(PlanReminderEvents(records, lunarRecords, range, &GbkToUtf8), stamp);
+    const std::string ics = WriteICalendar(PlanReminderEvents(sources, range, &GbkToUtf8), stamp);
 
     HANDLE out =
         CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

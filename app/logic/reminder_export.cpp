@@ -112,75 +112,118 @@ bool ExportRangeFrom(const GregorianDay& first, int years, ExportRange& out) {
     return GregorianOfDayNumber(DayNumber(endYear, first.month, endDay) - 1, out.last);
 }
 
-std::vector<IcsEvent> PlanReminderEvents(const std::vector<std::string>& reminders,
-                                         const std::vector<std::string>& lunarReminders,
-                                         const ExportRange& range, GbkToUtf8Function toUtf8) {
-    std::vector<IcsEvent> events;
+namespace {
+
+// One date, Gregorian (yearly) or lunar (one per lunar year), with what an event needs.
+struct Occasion {
+    bool lunar;
+    int month;
+    bool leap;
+    int day;
+    int hour;
+    int minute;
+    bool allDay;
+};
+
+void AddEvents(const Occasion& o, const std::string& uid, const IcsEvent& texts,
+               const ExportRange& range, std::vector<IcsEvent>& events) {
     const int first = NumberOf(range.first);
     const int last = NumberOf(range.last);
-    UidMaker uids;
-
-    for (const std::string& record : reminders) {
-        GregorianStamp s{};
-        if (!ParseGregorianStamp(record, s)) {
-            continue;
-        }
+    IcsEvent e = texts;
+    e.hour = o.hour;
+    e.minute = o.minute;
+    e.allDay = o.allDay;
+    if (!o.lunar) {
         for (int year = range.first.year; year <= range.last.year; ++year) {
-            if (!IsSupportedDate(year, s.month, s.day)) {
-                continue; // 29 February outside leap years, or a day the month lacks
+            // 29 February outside leap years, or a day the month lacks, is skipped.
+            if (!IsSupportedDate(year, o.month, o.day)) {
+                continue;
             }
-            const int n = DayNumber(year, s.month, s.day);
+            const int n = DayNumber(year, o.month, o.day);
             if (n < first || n > last) {
                 continue;
             }
-            IcsEvent e;
-            e.uid = uids.For("g", record) + "@lunavis";
+            e.uid = uid + "@lunavis";
             e.year = year;
-            e.month = s.month;
-            e.day = s.day;
-            e.hour = s.hour;
-            e.minute = s.minute;
+            e.month = o.month;
+            e.day = o.day;
             e.yearly = true;
             e.untilYear = range.last.year;
             e.untilMonth = range.last.month;
             e.untilDay = range.last.day;
-            FillTexts(record, toUtf8, e);
-            events.push_back(std::move(e));
-            break;
+            events.push_back(e);
+            return;
         }
+        return;
     }
-
     LunarDate from{};
     from.year = range.first.year;
     from.month = range.first.month;
     from.day = range.first.day;
     ConvertToLunar(from);
-    for (const std::string& record : lunarReminders) {
-        LunarStamp s{};
-        if (!ParseLunarStamp(record.c_str(), s)) {
+    for (int lunarYear = from.lunarYear; lunarYear <= range.last.year; ++lunarYear) {
+        GregorianDay due{};
+        if (!LunarAnniversaryIn(lunarYear, o.month, o.leap, o.day, due)) {
             continue;
         }
-        const std::string base = uids.For("l", record);
-        for (int lunarYear = from.lunarYear; lunarYear <= range.last.year; ++lunarYear) {
-            GregorianDay due{};
-            if (!LunarAnniversaryIn(lunarYear, s.month, s.leap, s.day, due)) {
-                continue;
+        const int n = NumberOf(due);
+        if (n < first || n > last) {
+            continue;
+        }
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d%02d%02d", due.year, due.month, due.day);
+        e.uid = uid + "-" + date + "@lunavis";
+        e.year = due.year;
+        e.month = due.month;
+        e.day = due.day;
+        events.push_back(e);
+    }
+}
+
+// A festival record: "%2d%2d" of month and day, then the name.
+bool ParseFestival(const std::string& record, int& month, int& day) {
+    if (record.size() < 4) {
+        return false;
+    }
+    month = TwoColumns(record.c_str());
+    day = TwoColumns(record.c_str() + 2);
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+} // namespace
+
+std::vector<IcsEvent> PlanReminderEvents(const ExportSources& sources, const ExportRange& range,
+                                         GbkToUtf8Function toUtf8) {
+    std::vector<IcsEvent> events;
+    UidMaker uids;
+    for (const std::string& record : sources.reminders) {
+        GregorianStamp s{};
+        if (ParseGregorianStamp(record, s)) {
+            IcsEvent texts;
+            FillTexts(record, toUtf8, texts);
+            AddEvents({false, s.month, false, s.day, s.hour, s.minute, false},
+                      uids.For("g", record), texts, range, events);
+        }
+    }
+    for (const std::string& record : sources.lunarReminders) {
+        LunarStamp s{};
+        if (ParseLunarStamp(record.c_str(), s)) {
+            IcsEvent texts;
+            FillTexts(record, toUtf8, texts);
+            AddEvents({true, s.month, s.leap, s.day, s.hour, s.minute, false},
+                      uids.For("l", record), texts, range, events);
+        }
+    }
+    for (const bool lunar : {false, true}) {
+        for (const std::string& record : lunar ? sources.lunarFestivals : sources.solarFestivals) {
+            int month = 0;
+            int day = 0;
+            if (ParseFestival(record, month, day) && (!lunar || day <= 30)) {
+                IcsEvent texts;
+                texts.summary = toUtf8(record.substr(4));
+                AddEvents({lunar, month, false, day, 0, 0, true},
+                          uids.For(lunar ? "fl" : "fs", record), texts, range, events);
             }
-            const int n = NumberOf(due);
-            if (n < first || n > last) {
-                continue;
-            }
-            IcsEvent e;
-            char date[16];
-            std::snprintf(date, sizeof date, "%04d%02d%02d", due.year, due.month, due.day);
-            e.uid = base + "-" + date + "@lunavis";
-            e.year = due.year;
-            e.month = due.month;
-            e.day = due.day;
-            e.hour = s.hour;
-            e.minute = s.minute;
-            FillTexts(record, toUtf8, e);
-            events.push_back(std::move(e));
         }
     }
     return events;

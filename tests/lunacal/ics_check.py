@@ -2,7 +2,8 @@
 """lunacal ics, read back with Debian's python3-icalendar: every lunar reminder lands on the
 days `lunacal export` gives for its lunar date (by the rules for missing dates), every
 Gregorian one is a yearly event from its first day in the window, each with an alarm at its
-minute, texts intact. Usage: ics_check.py LUNACAL WORKDIR"""
+minute, texts intact; festivals are all-day events without alarms.
+Usage: ics_check.py LUNACAL WORKDIR"""
 import datetime
 import os
 import subprocess
@@ -21,13 +22,13 @@ def check(what, ok):
         print("FAIL:", what)
 
 
-def rem_file(path, texts):
-    """100-byte records, GBK, NUL-padded, text mode (LF written as CR LF)."""
+def rem_file(path, texts, size=100):
+    """Records of `size` bytes, GBK, NUL-padded, text mode (LF written as CR LF)."""
     data = b""
     for text in texts:
         raw = text.encode("gbk")
-        assert len(raw) <= 99
-        data += raw + b"\0" * (100 - len(raw))
+        assert len(raw) <= size
+        data += raw + b"\0" * (size - len(raw))
     with open(path, "wb") as f:
         f.write(data.replace(b"\n", b"\r\n"))
 
@@ -42,9 +43,13 @@ rem_file(os.path.join(work, "LunarReminder.rem"),
          ["%2d%s%2d %2d:%2d%s" % (m, "L" if leap else "/", d, h, mi, t)
           for m, leap, d, h, mi, t in lunar])
 
+rem_file(os.path.join(work, "Solar.rem"), [" 5 4青年节", "FFFF"], 30)
+rem_file(os.path.join(work, "Lunch.rem"), ["1230除夕夜", "FFFF"], 30)
+
 first, last = datetime.date(2025, 1, 1), datetime.date(2034, 12, 31)
-ics = subprocess.run([lunacal, "ics", "--years", "10", "--from", "2025-01-01",
-                      os.path.join(work, "Reminder.rem"), os.path.join(work, "LunarReminder.rem")],
+ics = subprocess.run([lunacal, "ics", "--years", "10", "--from", "2025-01-01"] +
+                     [os.path.join(work, f) for f in
+                      ("Reminder.rem", "LunarReminder.rem", "Solar.rem", "Lunch.rem")],
                      check=True, capture_output=True).stdout
 check("lines end in CR LF", b"\n" not in ics.replace(b"\r\n", b""))
 check("no line longer than 75 octets", max(len(l) for l in ics.split(b"\r\n")) <= 75)
@@ -120,6 +125,13 @@ for stamp, text in gregorian:
               rule is not None and rule.get("FREQ") == ["YEARLY"] and
               rule.get("UNTIL") == [datetime.datetime(2034, 12, 31, 23, 59, 59)])
         check("gregorian %s: alarm at its minute" % text, alarm_at_start(mine[0]))
+festival = [e for e in events if text_of(e, "SUMMARY") == "青年节"]
+check("a Gregorian festival: one yearly all-day event without an alarm",
+      len(festival) == 1 and festival[0].decoded("DTSTART") == datetime.date(2025, 5, 4) and
+      "RRULE" in festival[0] and not list(festival[0].walk("VALARM")))
+eve = sorted(e.decoded("DTSTART") for e in events if text_of(e, "SUMMARY") == "除夕夜")
+check("a lunar festival: all-day events on the days of lunacal export",
+      eve == expected_days(12, False, 30))
 check("every event has its own UID", len({text_of(e, "UID") for e in events}) == len(events))
 
 print("%d events checked" % len(events))

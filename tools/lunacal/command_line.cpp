@@ -286,7 +286,8 @@ const char* UsageText() {
            "      standard output, for N years (default 10) from today or FROM: a\n"
            "      reminder of Reminder.rem as a yearly event, one of LunarReminder.rem\n"
            "      (told by its file name) as one dated event per year, each with an\n"
-           "      alarm at its minute.\n"
+           "      alarm at its minute; festivals of Solar.rem and Lunch.rem as all-day\n"
+           "      events in the same way.\n"
            "\n"
            "Exit status: 0 on success, 2 on bad input (a message on stderr), 1 when the\n"
            "output could not be written.\n";

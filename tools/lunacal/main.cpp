@@ -40,23 +40,38 @@ Clock ReadClock() {
     return Clock{CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour};
 }
 
-// A file named LunarReminder.rem (in any case) holds lunar reminders; any other file is
-// read as Reminder.rem.
-bool IsLunarReminderFile(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t length = std::strlen(kLunarReminderFileName);
-    if (name.size() != length) {
+// What a file holds, told by its name (in any case): LunarReminder.rem lunar reminders,
+// Solar.rem and Lunch.rem festivals; any other file is read as a Reminder.rem.
+enum class FileKind { Reminders, LunarReminders, SolarFestivals, LunarFestivals };
+
+bool NameIs(const std::string& name, const char* expected) {
+    if (name.size() != std::strlen(expected)) {
         return false;
     }
-    for (std::size_t i = 0; i < length; ++i) {
-        const char a = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + 32) : name[i];
-        const char b = kLunarReminderFileName[i];
-        if (a != (b >= 'A' && b <= 'Z' ? static_cast<char>(b + 32) : b)) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
+        if (lower(name[i]) != lower(expected[i])) {
             return false;
         }
     }
     return true;
+}
+
+FileKind KindOfFile(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (NameIs(name, kLunarReminderFileName)) {
+        return FileKind::LunarReminders;
+    }
+    if (NameIs(name, kSolarFileName)) {
+        return FileKind::SolarFestivals;
+    }
+    if (NameIs(name, kLunarFileName)) {
+        return FileKind::LunarFestivals;
+    }
+    return FileKind::Reminders;
 }
 
 std::string UtcStamp() {
@@ -74,22 +89,27 @@ std::string UtcStamp() {
 
 // Writes the iCalendar text to standard output; the exit status.
 int RunIcs(const Command& command) {
-    std::vector<std::string> reminders;
-    std::vector<std::string> lunar;
+    ExportSources sources;
     for (const std::string& file : command.files) {
+        const FileKind kind = KindOfFile(file);
+        const bool festivals = kind == FileKind::SolarFestivals || kind == FileKind::LunarFestivals;
         std::vector<std::string> items;
-        if (!ReadReminderFile(file.c_str(), &items)) {
+        if (!(festivals ? ReadFestivalFile(file.c_str(), &items)
+                        : ReadReminderFile(file.c_str(), &items))) {
             std::fprintf(stderr, "lunacal: cannot read %s\n", file.c_str());
             return kExitBadInput;
         }
-        std::vector<std::string>& into = IsLunarReminderFile(file) ? lunar : reminders;
+        std::vector<std::string>& into = kind == FileKind::LunarReminders   ? sources.lunarReminders
+                                         : kind == FileKind::SolarFestivals ? sources.solarFestivals
+                                         : kind == FileKind::LunarFestivals ? sources.lunarFestivals
+                                                                            : sources.reminders;
         into.insert(into.end(), items.begin(), items.end());
     }
     ExportRange range{};
     ExportRangeFrom(GregorianDay{command.date.year, command.date.month, command.date.day},
                     command.years, range);
     const std::string ics =
-        WriteICalendar(PlanReminderEvents(reminders, lunar, range, &GbkToUtf8), UtcStamp());
+        WriteICalendar(PlanReminderEvents(sources, range, &GbkToUtf8), UtcStamp());
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // the CR LF of the lines are written as they are
 #endif
