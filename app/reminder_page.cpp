@@ -253,25 +253,10 @@ bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
     if (!FilePath(path)) {
         return true;
     }
-    // The list as it stands, saved or not, and the user's festivals beside the background
-    // picture, where the desktop reads them.
-    ExportSources sources;
+    std::vector<std::string> records;
+    std::vector<std::string> lunarRecords;
     for (const std::string& item : list_.Items()) {
-        (IsLunarPageItem(item) ? sources.lunarReminders : sources.reminders)
-            .push_back(RecordOfPageItem(item));
-    }
-    WinRegistry hkcu(HKEY_CURRENT_USER);
-    char backImage[kPathCapacity] = {};
-    char folder[kPathCapacity] = {};
-    char festivalPath[kPathCapacity] = {};
-    if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) &&
-        FolderOfPath(backImage, folder)) {
-        if (JoinPath(folder, kSolarFileName, festivalPath)) {
-            ReadFestivalFile(festivalPath, &sources.solarFestivals);
-        }
-        if (JoinPath(folder, kLunarFileName, festivalPath)) {
-            ReadFestivalFile(festivalPath, &sources.lunarFestivals);
-        }
+        (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
     }
     // Each file is replaced only once the new one is complete: a failed save keeps the old.
     bool saved = WriteReminderFile(path, records);
