@@ -33,6 +33,9 @@ BED_WORK=${LUNA_WINE_WORK:-$BED_SOURCE_DIR/build/wine-work/$BED_NAME}
 BED_TIMEOUT=${LUNA_WINE_TIMEOUT:-300}
 BED_SHELL_EXE=$BED_WIN64/tools/shell/lunashell.exe
 BED_PROBE_EXE=$BED_WIN64/tools/winprobe/winprobe.exe
+# The hook library's file name carries its version (lunahook-1.0.0.dll); the build writes it.
+BED_HOOK_DLL=$(tr -d '\r\n' <"$BED_WIN64/lunahook.name" 2>/dev/null)
+BED_HOOK_DLL=${BED_HOOK_DLL:-lunahook.dll}
 BED_SKIP=77
 # Bump when the recipe of the template prefix changes.
 BED_TEMPLATE_RECIPE=1
@@ -321,7 +324,8 @@ bed_pixel() {
 # ---------------------------------------------------------------- the stand-in shell
 
 # bed_shell_start [OPTIONS...]: starts lunashell (options: --no-defview --no-listview
-# --no-clock --active-desktop --workerw --one-thread) and waits until its windows exist.
+# --no-clock --active-desktop --workerw --win11-24h2 --one-thread --other-tool --wide-item)
+# and waits until its windows exist.
 bed_shell_start() {
     BED_SHELL_LOG=$BED_RUN/shell.log
     rm -f "$BED_SHELL_LOG"
@@ -330,7 +334,8 @@ bed_shell_start() {
 }
 
 # bed_shell REQUEST...: asks the running stand-in shell (ping, windows, subclassed, procs,
-# module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, layout, repaint, quit).
+# module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, items, other-tool,
+# other-tool-restore, layout, repaint, quit).
 bed_shell() { probe shell "$@"; }
 
 # bed_shell_says REGEX REQUEST...: the shell's reply matches, e.g.

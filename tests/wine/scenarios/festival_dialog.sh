@@ -11,7 +11,7 @@ source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
-bed_require "$LUNAVIS" app/lunahook.dll app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
 bed_init
 
 pictures=$BED_RUN/pictures

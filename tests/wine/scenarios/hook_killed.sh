@@ -5,7 +5,7 @@
 # lunavis attaches afresh (undoing what the dead one left) and exits cleanly.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL"
 bed_init
 bed_shell_start
 
@@ -23,7 +23,7 @@ check "the killed lunavis is gone" bed_wait_exit victim 10
 stir_shell
 check "the shell survives its subclasses' owner" bed_alive shell
 check_eq "lunahook stays pinned in the shell" "loaded=1 count=-1 pinned=1" \
-    "$(bed_shell module lunahook.dll)"
+    "$(bed_shell module "$BED_HOOK_DLL")"
 check_eq "the subclasses still run in the shell" "$ALL_SUBCLASSED" "$(bed_shell subclassed)"
 
 first_time_before=$(log_count '^第一次替换视图窗口过程$')
