@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "app/logic/reminder_apply.h"
 #include "app/logic/reminder_export.h"
 #include "app/logic/reminder_item.h"
+#include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
@@ -30,6 +32,15 @@ namespace {
 constexpr char kCaption[] = "岚溪工作室";
 constexpr char kNoFolderMessage[] = "File Name Get error!";
 constexpr char kCreateFailedMessage[] = "File Create error!";
+constexpr char kPartlyReadMessage[] =
+    "备忘录文件 %s 有一部分无法读取，页面只列出了读出的提醒。\n\n原文件已另存为 %s。";
+constexpr char kTooManyMessage[] =
+    "备忘录文件 %s 中的提醒太多，页面只列出了前 %u 条。\n\n原文件已另存为 %s。";
+constexpr char kNoBackupMessage[] =
+    "备忘录文件 %s 有一部分无法读取，而且无法为它另存备份。\n\n在备份成功之前，保存不会覆盖"
+    "这个文件。";
+constexpr char kBackupBeforeSaveMessage[] =
+    "无法为备忘录文件 %s 另存备份，提醒没有保存，原文件保持不变。";
 
 struct TimeCombo {
     int id;
@@ -144,18 +155,24 @@ BOOL IDD_REMINDER::OnInitDialog() {
         return TRUE;
     }
     std::vector<std::string> records;
-    ReadReminderFile(path, &records); // a missing file is an empty list
     std::vector<std::string> items;
+    const ReadCompleteness read = ReadReminderFile(path, &records); // missing: an empty list
     for (const std::string& record : records) {
         items.push_back(GregorianPageItem(record));
     }
-    char lunarPath[260];
-    if (LunarFilePath(path, lunarPath) && ReadReminderFile(lunarPath, &records)) {
+    char lunarPath[260] = {};
+    ReadCompleteness lunarRead = ReadCompleteness::NoFile;
+    if (LunarFilePath(path, lunarPath)) {
+        lunarRead = ReadReminderFile(lunarPath, &records);
         for (const std::string& record : records) {
             items.push_back(LunarPageItem(record));
         }
     }
     list_.Open(items);
+    saveGuard_.Opened(read);
+    lunarSaveGuard_.Opened(lunarRead);
+    TellReadOutcome(path, read, saveGuard_);
+    TellReadOutcome(lunarPath, lunarRead, lunarSaveGuard_);
     ShowList();
     for (const TimeCombo& combo : kTimeCombos) {
         FillNumberCombo(Window(), combo.id, combo.first, combo.last, "%2d", 0);
@@ -249,32 +266,71 @@ bool IDD_REMINDER::OnDelete(WPARAM, LPARAM, LRESULT&) {
 }
 
 bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
+    SaveReminders();
+    return true;
+}
+
+bool IDD_REMINDER::SaveReminders() {
     char path[260];
     if (!FilePath(path)) {
-        return true;
+        return false;
     }
     std::vector<std::string> records;
     std::vector<std::string> lunarRecords;
     for (const std::string& item : list_.Items()) {
         (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
     }
-    // Each file is replaced only once the new one is complete: a failed save keeps the old.
-    bool saved = WriteReminderFile(path, records);
     // The lunar file is written once it has something to hold, or to empty an existing one.
     char lunarPath[260];
-    if (!LunarFilePath(path, lunarPath)) {
-        saved = saved && lunarRecords.empty();
-    } else if (!lunarRecords.empty() || GetFileAttributesA(lunarPath) != INVALID_FILE_ATTRIBUTES) {
-        saved = WriteReminderFile(lunarPath, lunarRecords) && saved;
+    const bool lunarFits = LunarFilePath(path, lunarPath);
+    const bool writeLunar = lunarFits && (!lunarRecords.empty() ||
+                                          GetFileAttributesA(lunarPath) != INVALID_FILE_ATTRIBUTES);
+    bool saved = false;
+    const char* unguarded = !saveGuard_.BeforeSave(path)                           ? path
+                            : writeLunar && !lunarSaveGuard_.BeforeSave(lunarPath) ? lunarPath
+                                                                                   : nullptr;
+    if (unguarded != nullptr) {
+        // A file read only in part is never saved over before a copy of it is kept.
+        char message[800];
+        std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, unguarded);
+        MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        // Each file is replaced only once the new one is complete: a failed save keeps the old.
+        saved = WriteReminderFile(path, records);
+        if (writeLunar) {
+            saved = WriteReminderFile(lunarPath, lunarRecords) && saved;
+        } else if (!lunarFits) {
+            saved = saved && lunarRecords.empty();
+        }
+        if (!saved) {
+            MessageBoxA(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+        }
     }
-    if (!saved) {
-        MessageBoxA(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+    if (saved) {
+        list_.Saved();
+    } else {
+        list_.SaveFailed();
     }
-    list_.Saved();
     ShowButtons();
     // A font chosen and not yet applied still needs the sheet's Apply.
     SetModified(fontChanged_);
-    return true;
+    return saved;
+}
+
+void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard) {
+    if (!LosesDataOnSave(read)) {
+        return;
+    }
+    char message[800];
+    if (!guard.BeforeSave(path)) {
+        std::snprintf(message, sizeof message, kNoBackupMessage, path);
+    } else if (read == ReadCompleteness::TooMany) {
+        std::snprintf(message, sizeof message, kTooManyMessage, path,
+                      static_cast<unsigned>(kAppMaxFileItems), guard.BackupPath());
+    } else {
+        std::snprintf(message, sizeof message, kPartlyReadMessage, path, guard.BackupPath());
+    }
+    MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {

@@ -1,8 +1,8 @@
 // The reminder page (dialog 140) of the settings sheet: the dated reminders that lunahook
 // announces on the desktop, saved to "res\Reminder.rem" (and the lunar ones to
-// "res\LunarReminder.rem") beside the executable by the page's own Save button, the font
-// lunahook draws them in, written by the sheet's Apply, and their export to an iCalendar
-// file.
+// "res\LunarReminder.rem") beside the executable by the page's own Save button (or when the
+// sheet closes and the user says so), the font lunahook draws them in, written by the
+// sheet's Apply, and their export to an iCalendar file.
 #pragma once
 
 #include <string>
@@ -11,12 +11,20 @@
 #include "app/framework/property_page.h"
 #include "app/logic/reminder_list.h"
 #include "app/logic/sheet_font_choice.h"
+#include "shared/file_replace.h"
 
 namespace luna {
 
 class IDD_REMINDER : public PropertyPage {
   public:
     explicit IDD_REMINDER(ControlState& state);
+
+    // Reminders were added or deleted and not saved yet.
+    bool HasUnsavedReminders() const { return list_.Unsaved(); }
+    unsigned ReminderChanges() const { return list_.Changes(); }
+    // Saves the list as the Save button does; false (after telling the user) when nothing
+    // was saved.
+    bool SaveReminders();
 
   protected:
     BOOL OnInitDialog() override;
@@ -46,6 +54,7 @@ class IDD_REMINDER : public PropertyPage {
     bool ComposeGregorianFromControls(std::string& item);
     void ShowList();
     void ShowButtons();
+    void TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard);
 
     static const MessageEntry<MessageHandler<IDD_REMINDER>> kMessages[];
 
@@ -53,6 +62,8 @@ class IDD_REMINDER : public PropertyPage {
     ReminderList list_;
     FontChoice font_{};
     bool fontChanged_ = false;
+    SaveOverGuard saveGuard_;
+    SaveOverGuard lunarSaveGuard_; // the same for LunarReminder.rem
 };
 
 } // namespace luna

@@ -94,8 +94,9 @@ int RunIcs(const Command& command) {
         const FileKind kind = KindOfFile(file);
         const bool festivals = kind == FileKind::SolarFestivals || kind == FileKind::LunarFestivals;
         std::vector<std::string> items;
-        if (!(festivals ? ReadFestivalFile(file.c_str(), &items)
-                        : ReadReminderFile(file.c_str(), &items))) {
+        const ReadCompleteness read = festivals ? ReadFestivalFile(file.c_str(), &items)
+                                                : ReadReminderFile(file.c_str(), &items);
+        if (read == ReadCompleteness::NoFile) {
             std::fprintf(stderr, "lunacal: cannot read %s\n", file.c_str());
             return kExitBadInput;
         }
