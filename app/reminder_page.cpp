@@ -1,19 +1,30 @@
 #include "app/reminder_page.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/editor_controls.h"
+#include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
+#include "app/logic/reminder_export.h"
 #include "app/logic/reminder_item.h"
 #include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
-#include "shared/registry_layout.h"
+#include "calendar/lunar.h"
+#include "shared/ics_writer.h"
+#include "shared/lunar_reminder_file.h"
+#include "shared/path_rules.h"
 #include "shared/rem_files.h"
+#include "shared/registry_layout.h"
+#include "shared/settings_registry.h"
 #include "shared/win32/wide_text.h"
+#include "shared/win32/win_registry.h"
 
 namespace luna {
 namespace {
@@ -43,6 +54,66 @@ constexpr TimeCombo kTimeCombos[] = {
     {IDC_REMINDER_MINUTE, 0, 59},
 };
 
+constexpr char kLunarMonthRefused[] = "“月”须为农历月份：1 到 12，闰月如“闰 4”，请重新选择。";
+constexpr char kLunarDayRefused[] = "“日”须为农历日子：初一到三十，请重新选择。";
+// The rules for lunar dates a year lacks, on the 农历 box's tip.
+constexpr char kLunarRulesTip[] =
+    "农历备忘每年在它的农历日子提醒：\r\n"
+    "1. 三十日：在只有二十九天的月份里落在二十九日；\r\n"
+    "2. 闰月：在有这个闰月的年份落在闰月，没有时落在同一个月份的平月；\r\n"
+    "3. 平月：从不落在其后的闰月。";
+constexpr char kExportFailed[] = "日历文件写入失败。";
+constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
+constexpr char kExportName[] = "备忘录.ics";
+
+// The iCalendar file is UTF-8: GBK through UTF-16 (the text module) to UTF-8.
+std::string GbkToUtf8(const std::string& gbk) {
+    const std::wstring wide = WideFromGbk(gbk);
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int length = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return std::string();
+    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
+    return text;
+}
+
+// Replaces a combo box's items by GBK texts, in their order, and selects one.
+void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, int selected) {
+    HWND combo = GetDlgItem(dialog, id);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        SendTextMessageGbk(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), item.c_str());
+    }
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+// A tip for one control of the page, with line breaks; it goes with the page.
+void AddControlTip(HWND page, int id, const char* text) {
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tip == nullptr) {
+        return;
+    }
+    std::wstring wide = WideFromGbk(text);
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the common controls
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = page;
+    info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(page, id));
+    info.lpszText = &wide[0];
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 400);
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
+}
+
 int ComboOfField(ReminderField field) {
     switch (field) {
     case ReminderField::Month:
@@ -65,6 +136,8 @@ const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
     MapNotification(IDC_REMINDER_LIST, LBN_SELCHANGE, &IDD_REMINDER::OnShowSelection),
     MapNotification(IDC_REMINDER_TEXT, EN_CHANGE, &IDD_REMINDER::OnTextChanged),
     MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &IDD_REMINDER::OnFont),
+    MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &IDD_REMINDER::OnLunar),
+    MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &IDD_REMINDER::OnExport),
 };
 
 IDD_REMINDER::IDD_REMINDER(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
@@ -75,16 +148,31 @@ bool IDD_REMINDER::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 BOOL IDD_REMINDER::OnInitDialog() {
     fontChanged_ = false;
+    AddControlTip(Window(), IDC_REMINDER_LUNAR, kLunarRulesTip);
     char path[260];
     if (!FilePath(path)) {
         ShowButtons(); // an empty page without a file: nothing to add to or save
         return TRUE;
     }
+    std::vector<std::string> records;
     std::vector<std::string> items;
-    const ReadCompleteness read = ReadReminderFile(path, &items); // missing: an empty list
+    const ReadCompleteness read = ReadReminderFile(path, &records); // missing: an empty list
+    for (const std::string& record : records) {
+        items.push_back(GregorianPageItem(record));
+    }
+    char lunarPath[260] = {};
+    ReadCompleteness lunarRead = ReadCompleteness::NoFile;
+    if (LunarFilePath(path, lunarPath)) {
+        lunarRead = ReadReminderFile(lunarPath, &records);
+        for (const std::string& record : records) {
+            items.push_back(LunarPageItem(record));
+        }
+    }
     list_.Open(items);
     saveGuard_.Opened(read);
-    TellReadOutcome(path, read);
+    lunarSaveGuard_.Opened(lunarRead);
+    TellReadOutcome(path, read, saveGuard_);
+    TellReadOutcome(lunarPath, lunarRead, lunarSaveGuard_);
     ShowList();
     for (const TimeCombo& combo : kTimeCombos) {
         FillNumberCombo(Window(), combo.id, combo.first, combo.last, "%2d", 0);
@@ -94,6 +182,27 @@ BOOL IDD_REMINDER::OnInitDialog() {
 }
 
 bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
+    HWND page = Window();
+    std::string item;
+    if (IsDlgButtonChecked(page, IDC_REMINDER_LUNAR) == BST_CHECKED) {
+        if (!ComposeLunarFromControls(item)) {
+            return true;
+        }
+    } else if (!ComposeGregorianFromControls(item)) {
+        return true;
+    }
+    // Clearing the editor counts as a change of its text; multi-line edit controls do not
+    // all report a change made with WM_SETTEXT, so it is counted here.
+    SetDlgItemTextGbk(page, IDC_REMINDER_TEXT, "");
+    list_.TextChanged();
+    list_.Add(item);
+    ShowList();
+    ShowButtons();
+    SetModified(true);
+    return true;
+}
+
+bool IDD_REMINDER::ComposeGregorianFromControls(std::string& item) {
     HWND page = Window();
     const std::string month = ControlText(page, IDC_REMINDER_MONTH);
     const std::string day = ControlText(page, IDC_REMINDER_DAY);
@@ -105,18 +214,45 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     if (refused != ReminderField::None) {
         MessageBoxGbk(page, ReminderFieldMessage(refused), kCaption, MB_OK | MB_ICONEXCLAMATION);
         SetFocus(GetDlgItem(page, ComboOfField(refused)));
-        return true;
+        return false;
     }
     const std::string text = ControlText(page, IDC_REMINDER_TEXT);
-    const std::string item = ComposeReminderItem(time, text.c_str());
-    // Clearing the editor counts as a change of its text; multi-line edit controls do not
-    // all report a change made with WM_SETTEXT, so it is counted here.
-    SetDlgItemTextGbk(page, IDC_REMINDER_TEXT, "");
-    list_.TextChanged();
-    list_.Add(item);
-    ShowList();
-    ShowButtons();
-    SetModified(true);
+    item = GregorianPageItem(ComposeReminderItem(time, text.c_str()));
+    return true;
+}
+
+bool IDD_REMINDER::ComposeLunarFromControls(std::string& item) {
+    HWND page = Window();
+    LunarStamp stamp{};
+    int refusedCombo = 0;
+    const char* message = nullptr;
+    ReminderTime time{};
+    const std::string hour = DlgItemTextGbk(page, IDC_REMINDER_HOUR);
+    const std::string minute = DlgItemTextGbk(page, IDC_REMINDER_MINUTE);
+    if (!ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &stamp.month,
+                             &stamp.leap)) {
+        refusedCombo = IDC_REMINDER_MONTH;
+        message = kLunarMonthRefused;
+    } else if (!ParseLunarDayText(DlgItemTextGbk(page, IDC_REMINDER_DAY).c_str(), &stamp.day)) {
+        refusedCombo = IDC_REMINDER_DAY;
+        message = kLunarDayRefused;
+    } else {
+        const ReminderField refused =
+            ReadReminderTime("1", "1", hour.c_str(), minute.c_str(), &time);
+        if (refused != ReminderField::None) {
+            refusedCombo = ComboOfField(refused);
+            message = ReminderFieldMessage(refused);
+        }
+    }
+    if (message != nullptr) {
+        MessageBoxGbk(page, message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        SetFocus(GetDlgItem(page, refusedCombo));
+        return false;
+    }
+    stamp.hour = time.hour;
+    stamp.minute = time.minute;
+    const std::string text = ControlText(page, IDC_REMINDER_TEXT);
+    item = LunarPageItem(ComposeLunarReminderItem(stamp, text.c_str()));
     return true;
 }
 
@@ -139,17 +275,36 @@ bool IDD_REMINDER::SaveReminders() {
     if (!FilePath(path)) {
         return false;
     }
+    std::vector<std::string> records;
+    std::vector<std::string> lunarRecords;
+    for (const std::string& item : list_.Items()) {
+        (IsLunarPageItem(item) ? lunarRecords : records).push_back(RecordOfPageItem(item));
+    }
+    // The lunar file is written once it has something to hold, or to empty an existing one.
+    char lunarPath[260];
+    const bool lunarFits = LunarFilePath(path, lunarPath);
+    const bool writeLunar = lunarFits && (!lunarRecords.empty() ||
+                                          GetFileAttributesW(WideFromGbk(lunarPath).c_str()) != INVALID_FILE_ATTRIBUTES);
     bool saved = false;
-    if (!saveGuard_.BeforeSave(path)) {
+    const char* unguarded = !saveGuard_.BeforeSave(path)                           ? path
+                            : writeLunar && !lunarSaveGuard_.BeforeSave(lunarPath) ? lunarPath
+                                                                                   : nullptr;
+    if (unguarded != nullptr) {
         // A file read only in part is never saved over before a copy of it is kept.
         char message[800];
-        std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, path);
+        std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, unguarded);
         MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
-    } else if (WriteReminderFile(path, list_.Items())) {
-        // The file is replaced only once the new one is complete: a failed save keeps the old.
-        saved = true;
     } else {
-        MessageBoxGbk(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+        // Each file is replaced only once the new one is complete: a failed save keeps the old.
+        saved = WriteReminderFile(path, records);
+        if (writeLunar) {
+            saved = WriteReminderFile(lunarPath, lunarRecords) && saved;
+        } else if (!lunarFits) {
+            saved = saved && lunarRecords.empty();
+        }
+        if (!saved) {
+            MessageBoxGbk(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+        }
     }
     if (saved) {
         list_.Saved();
@@ -162,18 +317,18 @@ bool IDD_REMINDER::SaveReminders() {
     return saved;
 }
 
-void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read) {
+void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard) {
     if (!LosesDataOnSave(read)) {
         return;
     }
     char message[800];
-    if (!saveGuard_.BeforeSave(path)) {
+    if (!guard.BeforeSave(path)) {
         std::snprintf(message, sizeof message, kNoBackupMessage, path);
     } else if (read == ReadCompleteness::TooMany) {
         std::snprintf(message, sizeof message, kTooManyMessage, path,
-                      static_cast<unsigned>(kAppMaxFileItems), saveGuard_.BackupPath());
+                      static_cast<unsigned>(kAppMaxFileItems), guard.BackupPath());
     } else {
-        std::snprintf(message, sizeof message, kPartlyReadMessage, path, saveGuard_.BackupPath());
+        std::snprintf(message, sizeof message, kPartlyReadMessage, path, guard.BackupPath());
     }
     MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
@@ -181,7 +336,7 @@ void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read) {
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
     list_.Select(SelectedRow(Window(), IDC_REMINDER_LIST));
     if (list_.Selection() != ReminderList::kNoSelection) {
-        const std::string text = ReminderTextOf(list_.Items()[list_.Selection()]);
+        const std::string text = PageItemText(list_.Items()[list_.Selection()]);
         SetDlgItemTextGbk(Window(), IDC_REMINDER_TEXT, text.c_str());
         LRESULT ignored = 0;
         OnTextChanged(0, 0, ignored); // showing a text counts as a change of it
@@ -206,6 +361,111 @@ bool IDD_REMINDER::OnFont(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
+bool IDD_REMINDER::OnLunar(WPARAM, LPARAM, LRESULT&) {
+    FillDateCombos(IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED);
+    return true;
+}
+
+void IDD_REMINDER::FillDateCombos(bool lunar) {
+    HWND page = Window();
+    const int monthRow = SelectedRow(page, IDC_REMINDER_MONTH);
+    const int dayRow = SelectedRow(page, IDC_REMINDER_DAY);
+    if (!lunar) {
+        // Back from the lunar list: the month of the chosen row, the same day.
+        int month = 1;
+        bool leap = false;
+        ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &month, &leap);
+        FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", monthRow < 0 ? 0 : month - 1);
+        FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", dayRow < 0 ? 0 : dayRow);
+        return;
+    }
+    const std::vector<LunarMonthChoice> choices = LunarMonthChoices();
+    std::vector<std::string> months;
+    int selected = 0;
+    for (const LunarMonthChoice& choice : choices) {
+        if (!choice.leap && choice.month == monthRow + 1) {
+            selected = static_cast<int>(months.size());
+        }
+        months.push_back(choice.text);
+    }
+    FillTextCombo(page, IDC_REMINDER_MONTH, months, selected);
+    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(),
+                  dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow));
+}
+
+bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
+    HWND page = Window();
+    // "Name|pattern|...||" to the double-terminated wide form of the dialog.
+    std::wstring filter = WideFromGbk(kExportFilter);
+    for (wchar_t& c : filter) {
+        if (c == L'|') {
+            c = L'\0';
+        }
+    }
+    wchar_t file[MAX_PATH] = {};
+    const std::wstring name = WideFromGbk(kExportName);
+    name.copy(file, MAX_PATH - 1);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = page;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = L"ics";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) {
+        return true;
+    }
+
+    // The list as it stands, saved or not, and the user's festivals beside the background
+    // picture, where the desktop reads them.
+    ExportSources sources;
+    for (const std::string& item : list_.Items()) {
+        (IsLunarPageItem(item) ? sources.lunarReminders : sources.reminders)
+            .push_back(RecordOfPageItem(item));
+    }
+    WinRegistry hkcu(HKEY_CURRENT_USER);
+    char backImage[kPathCapacity] = {};
+    char folder[kPathCapacity] = {};
+    char festivalPath[kPathCapacity] = {};
+    if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) &&
+        FolderOfPath(backImage, folder)) {
+        if (JoinPath(folder, kSolarFileName, festivalPath)) {
+            ReadFestivalFile(festivalPath, &sources.solarFestivals);
+        }
+        if (JoinPath(folder, kLunarFileName, festivalPath)) {
+            ReadFestivalFile(festivalPath, &sources.lunarFestivals);
+        }
+    }
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    SYSTEMTIME utc{};
+    GetSystemTime(&utc);
+    char stamp[32];
+    wsprintfA(stamp, "%04u%02u%02uT%02u%02u%02uZ", utc.wYear, utc.wMonth, utc.wDay, utc.wHour,
+              utc.wMinute, utc.wSecond);
+    ExportRange range{};
+    GregorianDay today{local.wYear, local.wMonth, local.wDay};
+    if (!ExportRangeFrom(today, kDefaultExportYears, range)) {
+        ExportRangeFrom(GregorianDay{kLastYear, 1, 1}, 1, range); // a clock beyond the table
+    }
+    const std::string ics = WriteICalendar(PlanReminderEvents(sources, range, &GbkToUtf8), stamp);
+
+    HANDLE out =
+        CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool ok = out != INVALID_HANDLE_VALUE &&
+                    WriteFile(out, ics.data(), static_cast<DWORD>(ics.size()), &written, nullptr) &&
+                    written == ics.size();
+    if (out != INVALID_HANDLE_VALUE) {
+        CloseHandle(out);
+    }
+    if (!ok) {
+        MessageBoxGbk(page, kExportFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    }
+    return true;
+}
+
 bool IDD_REMINDER::OnApply() {
     PageContext apply(state_, Window());
     ApplyReminderPage(apply.context, fontChanged_, font_);
@@ -223,8 +483,17 @@ bool IDD_REMINDER::FilePath(char (&path)[260]) {
     return true;
 }
 
+bool IDD_REMINDER::LunarFilePath(const char (&path)[260], char (&lunarPath)[260]) {
+    char folder[260];
+    return FolderOfPath(path, folder) && JoinPath(folder, kLunarReminderFileName, lunarPath);
+}
+
 void IDD_REMINDER::ShowList() {
-    ShowListItems(Window(), IDC_REMINDER_LIST, list_.Items(), list_.Selection());
+    std::vector<std::string> shown;
+    for (const std::string& item : list_.Items()) {
+        shown.push_back(PageItemDisplay(item));
+    }
+    ShowListItems(Window(), IDC_REMINDER_LIST, shown, list_.Selection());
 }
 
 void IDD_REMINDER::ShowButtons() {

@@ -1,8 +1,11 @@
 // The reminder page (dialog 140) of the settings sheet: the dated reminders that lunahook
-// announces on the desktop, saved to "res\Reminder.rem" beside the executable by the page's
-// own Save button (or when the sheet closes and the user says so), and the font lunahook
-// draws them in, written by the sheet's Apply.
+// announces on the desktop, saved to "res\Reminder.rem" (and the lunar ones to
+// "res\LunarReminder.rem") beside the executable by the page's own Save button (or when the
+// sheet closes and the user says so), the font lunahook draws them in, written by the
+// sheet's Apply, and their export to an iCalendar file.
 #pragma once
+
+#include <string>
 
 #include "app/control_state.h"
 #include "app/framework/property_page.h"
@@ -35,12 +38,23 @@ class IDD_REMINDER : public PropertyPage {
     bool OnShowSelection(WPARAM, LPARAM, LRESULT&);
     bool OnTextChanged(WPARAM, LPARAM, LRESULT&);
     bool OnFont(WPARAM, LPARAM, LRESULT&);
+    bool OnLunar(WPARAM, LPARAM, LRESULT&);
+    bool OnExport(WPARAM, LPARAM, LRESULT&);
 
     // The page's file beside the executable; false after telling the user it has none.
     bool FilePath(char (&path)[260]);
+    // The lunar reminders' file beside it (false when the path does not fit).
+    static bool LunarFilePath(const char (&path)[260], char (&lunarPath)[260]);
+    // Fills the month and day lists for Gregorian or lunar dates, keeping the positions
+    // chosen where the new list has them.
+    void FillDateCombos(bool lunar);
+    // Adds a lunar reminder from the month, day, hour and minute lists; false after telling
+    // the user which field was refused.
+    bool ComposeLunarFromControls(std::string& item);
+    bool ComposeGregorianFromControls(std::string& item);
     void ShowList();
     void ShowButtons();
-    void TellReadOutcome(const char* path, ReadCompleteness read);
+    void TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard);
 
     static const MessageEntry<MessageHandler<IDD_REMINDER>> kMessages[];
 
@@ -49,6 +63,7 @@ class IDD_REMINDER : public PropertyPage {
     FontChoice font_{};
     bool fontChanged_ = false;
     SaveOverGuard saveGuard_;
+    SaveOverGuard lunarSaveGuard_; // the same for LunarReminder.rem
 };
 
 } // namespace luna

@@ -60,19 +60,33 @@ void DrawReminderPanel() {
     if (!SurfacesReady()) {
         return;
     }
-    auto* panel = static_cast<ReminderPanelText*>(
-        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(ReminderPanelText)));
+    struct PanelWork {
+        ReminderPanelText text;
+        ReminderEntry lunarToday[kReminderSlots];
+    };
+    auto* panel =
+        static_cast<PanelWork*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(PanelWork)));
     if (panel == nullptr) {
         return; // the panel keeps its previous image
     }
-    ComposeReminderPanelText(m_Reminder, kReminderSlots, *panel);
+    // The reminders of Reminder.rem, then the lunar ones that fall on today.
+    const char* entries[2 * kReminderSlots] = {};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < kReminderSlots && m_Reminder[i] != nullptr; ++i) {
+        entries[count++] = m_Reminder[i];
+    }
+    const std::size_t lunarDue = LunarRemindersDueOn(CurrentLocalTime(), panel->lunarToday);
+    for (std::size_t i = 0; i < lunarDue; ++i) {
+        entries[count++] = panel->lunarToday[i];
+    }
+    ComposeReminderPanelText(entries, count, panel->text);
 
     SetTextColor(m_ReminderSurface.dc, kReminderRed);
     m_PanelRect = ToRect(m_Panels.reminderLocal);
     const RECT target = ToRect(m_Panels.reminder);
     BitBlt(m_ReminderSurface.dc, 0, 0, m_PanelRect.right, m_PanelRect.bottom, m_BackSurface.dc,
            target.left, target.top, SRCCOPY);
-    DrawTextGbk(m_ReminderSurface.dc, panel->text, static_cast<int>(kReminderPanelChars),
+    DrawTextGbk(m_ReminderSurface.dc, panel->text.text, static_cast<int>(kReminderPanelChars),
                 &m_PanelRect, DT_WORDBREAK);
     BitBlt(m_DeskSurface.dc, target.left, target.top, m_PanelRect.right, m_PanelRect.bottom,
            m_ReminderSurface.dc, 0, 0, SRCCOPY);

@@ -1,11 +1,12 @@
 // The shell's copies of the reminders and the user's festivals, read from Reminder.rem,
-// Solar.rem and Lunch.rem beside the background picture when the library attaches to the
-// desktop; and the alert that shows a reminder in the minute it falls due.
+// LunarReminder.rem, Solar.rem and Lunch.rem beside the background picture when the library
+// attaches to the desktop; and the alert that shows a reminder in the minute it falls due.
 #pragma once
 
 #include <cstddef>
 
 #include "calendar/local_time.h"
+#include "hook/logic/lunar_due.h"
 
 namespace luna {
 
@@ -17,14 +18,21 @@ constexpr std::size_t kFestivalSlots = 355;
 extern char* m_Reminder[kReminderSlots];
 extern char* m_SelfMerrySolar[kFestivalSlots];
 extern char* m_SelfMerryLunch[kFestivalSlots];
+// The records of LunarReminder.rem, with the same limits as m_Reminder.
+extern char* m_LunarReminder[kReminderSlots];
 
-// Reads the three files from the folder of BackImage. Returns 1 when that folder was
+// The lunar reminders due on a day, as Reminder.rem entries of that day (lunar_due.h),
+// copied into `out`; returns how many.
+std::size_t LunarRemindersDueOn(const LocalTime& day, ReminderEntry (&out)[kReminderSlots]);
+
+// Reads the four files from the folder of BackImage. Returns 1 when that folder was
 // found, whether or not any file opened, and 0 otherwise.
 int LoadReminderFiles();
 
 // Shows, one after another, every reminder due in the given minute (its date, hour and
-// minute; the second is not looked at), with the taskbar disabled while a box is open.
-// The tick calls it once for every minute that begins, late ticks and sleep included.
+// minute; the second is not looked at): those of Reminder.rem, then the lunar ones due that
+// day, with the taskbar disabled while a box is open. The tick calls it once for every
+// minute that begins, late ticks and sleep included.
 void CheckReminders(const LocalTime& minute);
 
 // Frees every copy at detach, writing a log line per freed entry.

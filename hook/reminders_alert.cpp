@@ -10,6 +10,22 @@
 
 namespace luna {
 
+namespace {
+
+void ShowReminderBox(const char* text) {
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (taskbar != nullptr) {
+        EnableWindow(taskbar, FALSE);
+    }
+    MessageBoxGbk(AttachedViewWindow(), text, "Reminder",
+                  MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
+    if (taskbar != nullptr) {
+        EnableWindow(taskbar, TRUE);
+    }
+}
+
+} // namespace
+
 void CheckReminders(const LocalTime& minute) {
     const ReminderStamp stamp =
         FormatReminderStamp(minute.month, minute.day, minute.hour, minute.minute);
@@ -21,14 +37,15 @@ void CheckReminders(const LocalTime& minute) {
         }
         char text[256] = {};
         std::strncpy(text, m_Reminder[i], sizeof text - 1);
-        HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-        if (taskbar != nullptr) {
-            EnableWindow(taskbar, FALSE);
-        }
-        MessageBoxGbk(AttachedViewWindow(), text, "Reminder",
-                      MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
-        if (taskbar != nullptr) {
-            EnableWindow(taskbar, TRUE);
+        ShowReminderBox(text);
+    }
+    // Lunar reminders, turned into the entries of that date before the check; the
+    // entries are copies, so a detach during a box cannot take them away.
+    ReminderEntry lunar[kReminderSlots];
+    const std::size_t due = LunarRemindersDueOn(minute, lunar);
+    for (std::size_t i = 0; i < due; ++i) {
+        if (ReminderIsDue(lunar[i], stamp)) {
+            ShowReminderBox(lunar[i]);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "hook/debug_log.h"
 #include "hook/reminders.h"
 #include "shared/hook_rem_loader.h"
+#include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
 
@@ -16,6 +17,7 @@ namespace luna {
 char* m_Reminder[kReminderSlots] = {};
 char* m_SelfMerrySolar[kFestivalSlots] = {};
 char* m_SelfMerryLunch[kFestivalSlots] = {};
+char* m_LunarReminder[kReminderSlots] = {};
 
 namespace {
 
@@ -91,6 +93,12 @@ int LoadReminderFiles() {
     if (!JoinPath(folder, "Reminder.rem", path) || !LoadHookReminders(path, reminders).opened) {
         WriteDebugLog("Open Reminder File fail!!");
     }
+    // The lunar reminders: the same record style and limits. The file is optional, so a
+    // missing one is not logged.
+    if (JoinPath(folder, kLunarReminderFileName, path)) {
+        HeapCopySink<kReminderSlots> lunar(m_LunarReminder, "in read file,allocate itrm error!!!!");
+        LoadHookReminders(path, lunar);
+    }
     return 1;
 }
 
@@ -113,11 +121,23 @@ void FreeReminderCopies() {
                        static_cast<int>(n), reinterpret_cast<std::uintptr_t>(m_Reminder[n]));
         FreeBlock(m_Reminder[n]);
     }
+    for (std::size_t n = 0; n < kReminderSlots && m_LunarReminder[n] != nullptr; ++n) {
+        WriteDebugLogf("\n %d,free lunar reminder m_LunarReminder[%d]:%" PRIxPTR,
+                       static_cast<int>(n), static_cast<int>(n),
+                       reinterpret_cast<std::uintptr_t>(m_LunarReminder[n]));
+        FreeBlock(m_LunarReminder[n]);
+    }
     // Blocks behind a gap left by a failed allocation are not reachable by the lists but
     // are still ours.
     FreeAll(m_SelfMerrySolar);
     FreeAll(m_SelfMerryLunch);
     FreeAll(m_Reminder);
+    FreeAll(m_LunarReminder);
+}
+
+std::size_t LunarRemindersDueOn(const LocalTime& day, ReminderEntry (&out)[kReminderSlots]) {
+    return LunarRemindersOnDay(m_LunarReminder, kReminderSlots, day.year, day.month, day.day, out,
+                               kReminderSlots);
 }
 
 void ClearFestivalCopies() {

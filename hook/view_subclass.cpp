@@ -105,6 +105,9 @@ void RedrawForTime(const luna::LocalTime& now) {
         luna::DrawClockText();
         luna::DrawCalendarText(now);
         luna::RefreshMonthGrid(now, 1);
+        if (luna::m_LunarReminder[0] != nullptr) {
+            luna::DrawReminderPanel(); // the lunar reminders of the new day
+        }
     }
     if (plan.drawClock) {
         luna::DrawClockText();

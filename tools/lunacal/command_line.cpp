@@ -133,6 +133,41 @@ ParseResult ParseExport(const std::vector<std::string>& args) {
     return Succeed(command);
 }
 
+ParseResult ParseIcs(const std::vector<std::string>& args, const Clock& clock) {
+    Command command;
+    command.action = Action::Ics;
+    command.date = clock.today;
+    std::string error;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--years" || arg == "--from") {
+            if (i + 1 >= args.size()) {
+                return Fail(arg + " needs a value (see lunacal --help)");
+            }
+            const std::string& value = args[++i];
+            if (arg == "--from") {
+                if (!ParseDate(value, command.date, error)) {
+                    return Fail(error);
+                }
+            } else if (!ParseNumber(value, 0, value.size(), 1, 3, command.years) ||
+                       command.years < 1 || command.years > 200) {
+                return Fail("years " + Quoted(value) + " is outside 1-200");
+            }
+        } else if (!arg.empty() && arg[0] == '-') {
+            return Fail("unknown option " + Quoted(arg) + " (see lunacal --help)");
+        } else {
+            command.files.push_back(arg);
+        }
+    }
+    if (command.files.empty()) {
+        return Fail("ics takes at least one reminder file (see lunacal --help)");
+    }
+    if (!CheckYear(command.date.year, error)) {
+        return Fail("today's " + error);
+    }
+    return Succeed(command);
+}
+
 ParseResult ParseDayText(const std::vector<std::string>& args, const Clock& clock) {
     Command command;
     command.action = Action::DayText;
@@ -216,6 +251,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, const Clock& 
     if (!args.empty() && args[0] == "export") {
         return ParseExport(args);
     }
+    if (!args.empty() && args[0] == "ics") {
+        return ParseIcs(args, clock);
+    }
     return ParseDayText(args, clock);
 }
 
@@ -223,6 +261,7 @@ const char* UsageText() {
     return "Usage: lunacal [YYYY-MM-DD [HOUR]]\n"
            "       lunacal month [--list] [YYYY MM]\n"
            "       lunacal export FROM TO\n"
+           "       lunacal ics [--years N] [--from YYYY-MM-DD] FILE.rem...\n"
            "       lunacal --help\n"
            "\n"
            "Chinese lunar calendar for the Gregorian years 1900 to 2099.\n"
@@ -242,6 +281,13 @@ const char* UsageText() {
            "      lunar month, lunar day, leap month (0/1), days of the lunar month,\n"
            "      stem-branch names of year, month and day, zodiac animal, solar term\n"
            "      and its time (or -).\n"
+           "  lunacal ics [--years N] [--from YYYY-MM-DD] FILE.rem...\n"
+           "      The reminders of the files as an iCalendar file (RFC 5545, UTF-8) on\n"
+           "      standard output, for N years (default 10) from today or FROM: a\n"
+           "      reminder of Reminder.rem as a yearly event, one of LunarReminder.rem\n"
+           "      (told by its file name) as one dated event per year, each with an\n"
+           "      alarm at its minute; festivals of Solar.rem and Lunch.rem as all-day\n"
+           "      events in the same way.\n"
            "\n"
            "Exit status: 0 on success, 2 on bad input (a message on stderr), 1 when the\n"
            "output could not be written.\n";

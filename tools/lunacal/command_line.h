@@ -18,7 +18,7 @@ struct Clock {
     int hour;
 };
 
-enum class Action { Help, DayText, Month, Export };
+enum class Action { Help, DayText, Month, Export, Ics };
 
 struct Command {
     Action action = Action::Help;
@@ -26,6 +26,8 @@ struct Command {
     CivilDate last{};  // Export: the last day
     int hour = 0;      // DayText
     bool list = false; // Month: one line per day instead of the grid
+    int years = 10;    // Ics: how many years from `date` (today unless --from)
+    std::vector<std::string> files; // Ics: the reminder files
 };
 
 struct ParseResult {

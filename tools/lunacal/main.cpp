@@ -1,15 +1,25 @@
 // lunacal: the calendar engine on the command line.
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "app/logic/reminder_export.h"
 #include "calendar/calendar_text.h"
 #include "calendar/month_annotations.h"
 #include "tools/lunacal/command_line.h"
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
 #include "tools/lunacal/month_view.h"
+#include "shared/ics_writer.h"
+#include "shared/lunar_reminder_file.h"
+#include "shared/rem_files.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -30,6 +40,87 @@ Clock ReadClock() {
     return Clock{CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour};
 }
 
+// What a file holds, told by its name (in any case): LunarReminder.rem lunar reminders,
+// Solar.rem and Lunch.rem festivals; any other file is read as a Reminder.rem.
+enum class FileKind { Reminders, LunarReminders, SolarFestivals, LunarFestivals };
+
+bool NameIs(const std::string& name, const char* expected) {
+    if (name.size() != std::strlen(expected)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
+        if (lower(name[i]) != lower(expected[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+FileKind KindOfFile(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (NameIs(name, kLunarReminderFileName)) {
+        return FileKind::LunarReminders;
+    }
+    if (NameIs(name, kSolarFileName)) {
+        return FileKind::SolarFestivals;
+    }
+    if (NameIs(name, kLunarFileName)) {
+        return FileKind::LunarFestivals;
+    }
+    return FileKind::Reminders;
+}
+
+std::string UtcStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
+    gmtime_r(&now, &utc);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
+    return text;
+}
+
+// Writes the iCalendar text to standard output; the exit status.
+int RunIcs(const Command& command) {
+    ExportSources sources;
+    for (const std::string& file : command.files) {
+        const FileKind kind = KindOfFile(file);
+        const bool festivals = kind == FileKind::SolarFestivals || kind == FileKind::LunarFestivals;
+        std::vector<std::string> items;
+        const ReadCompleteness read = festivals ? ReadFestivalFile(file.c_str(), &items)
+                                                : ReadReminderFile(file.c_str(), &items);
+        if (read == ReadCompleteness::NoFile) {
+            std::fprintf(stderr, "lunacal: cannot read %s\n", file.c_str());
+            return kExitBadInput;
+        }
+        std::vector<std::string>& into = kind == FileKind::LunarReminders   ? sources.lunarReminders
+                                         : kind == FileKind::SolarFestivals ? sources.solarFestivals
+                                         : kind == FileKind::LunarFestivals ? sources.lunarFestivals
+                                                                            : sources.reminders;
+        into.insert(into.end(), items.begin(), items.end());
+    }
+    ExportRange range{};
+    ExportRangeFrom(GregorianDay{command.date.year, command.date.month, command.date.day},
+                    command.years, range);
+    const std::string ics =
+        WriteICalendar(PlanReminderEvents(sources, range, &GbkToUtf8), UtcStamp());
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // the CR LF of the lines are written as they are
+#endif
+    if (std::fwrite(ics.data(), 1, ics.size(), stdout) != ics.size() || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "lunacal: could not write the output\n");
+        return kExitOutputFailed;
+    }
+    return 0;
+}
+
 void Run(const Command& command, GbkOutput& out) {
     switch (command.action) {
     case Action::Help:
@@ -47,6 +138,8 @@ void Run(const Command& command, GbkOutput& out) {
         out.Write(command.list ? RenderMonthList(month) : RenderMonthGrid(month));
         break;
     }
+    case Action::Ics:
+        break; // RunIcs
     case Action::Export: {
         std::string lines;
         CivilDate day = command.date;
@@ -75,6 +168,9 @@ int main(int argc, char** argv) {
     if (!parsed.ok) {
         std::fprintf(stderr, "lunacal: %s\n", parsed.error.c_str());
         return kExitBadInput;
+    }
+    if (parsed.command.action == Action::Ics) {
+        return RunIcs(parsed.command);
     }
     GbkOutput out(stdout);
     Run(parsed.command, out);
