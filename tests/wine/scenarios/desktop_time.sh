@@ -10,7 +10,7 @@
 BED_FAKETIME="2026-12-31 12:00:00"
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "app/$BED_HOOK_DLL"
 bed_init
 
 blue='$3 > 180 && $1 < 60 && $2 < 60'
