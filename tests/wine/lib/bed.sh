@@ -217,8 +217,10 @@ bed_kill() {
 bed_env_vars() {
     BED_ENV=(LANG="$BED_LANG" LC_ALL="$BED_LANG")
     if [[ -n "$BED_FAKETIME_FILE" ]]; then
+        # NO_FAKE_STAT: file times stay real, or Wine finds its prefix outdated and spends a
+        # minute updating it at the first start.
         BED_ENV+=(LD_PRELOAD="$BED_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$BED_FAKETIME_FILE"
-            FAKETIME_NO_CACHE=1)
+            FAKETIME_NO_CACHE=1 NO_FAKE_STAT=1)
     fi
 }
 

@@ -13,9 +13,6 @@ source "$(dirname "$0")/reminder_editors.bash"
 source "$(dirname "$0")/desktop_helpers.bash"
 bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
 export BED_FAKETIME="2025-08-03 07:57:00"
-# File times stay real: with faked ones Wine takes its prefix for outdated and updates it
-# at the first start, which can take minutes on a busy machine.
-export NO_FAKE_STAT=1
 bed_init
 bed_shell_start
 editors_install
