@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop backgrounds behind the overlay: the blue gradient read back row by row, a
 # solid colour, a bitmap of another size stretched to the screen, the random colour and an
-# unknown style; UM_RELOADBACK switches between them at once and draws the overlay again.
+# unknown style (drawn as the picture); UM_RELOADBACK switches between them at once and draws
+# the overlay again.
 # timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
@@ -87,10 +88,11 @@ second=$(bed_pixel "$shot" 100 300)
 check_eq "random again: one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$second")"
 check "a rebuild draws a new random colour ($first, then $second)" test "$first" != "$second"
 
-# ---- a style the library does not know paints nothing: the blank bitmap shows
+# ---- a style the library does not know draws the picture, as the system page shows it
 reload unknown 7
-check_eq "unknown style: blank background" 0 "$(desk_count_other "$shot" $DESK_LEFT '0 0 0')"
-check "overlay drawn on the blank background" overlay_drawn "$shot"
+check_eq "unknown style: the picture, bright red top left" "200 0 0" "$(bed_pixel "$shot" 100 300)"
+check_eq "unknown style: the picture, green from x 519" "0 200 0" "$(bed_pixel "$shot" 519 100)"
+check "overlay drawn on the picture" overlay_drawn "$shot"
 
 # ---- a bitmap that does not load: the blank background too
 desk_reg_clock BackImage REG_SZ "$(bed_winpath "$data/missing.bmp")"
