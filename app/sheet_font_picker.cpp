@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/framework/font_dialog.h"
+#include "shared/win32/desktop_dpi.h"
 
 namespace luna {
 
@@ -13,6 +14,8 @@ bool PickFont(HWND owner, FontChoice* choice) {
     }
     FontRecord record;
     std::memcpy(&record, &dialog.Font(), sizeof record);
+    // The dialog measured the height at this program's DPI; the shell draws at its own.
+    record.lfHeight = HeightForDesktop(record.lfHeight);
     *choice = MakeFontChoice(dialog.FaceName(), dialog.PointSizeTenths(), record);
     return true;
 }

@@ -36,8 +36,8 @@ HBITMAP ReadBackgroundSettings() {
     if (!ReadBackImagePath(path) || path[0] == '\0') {
         return nullptr;
     }
-    return static_cast<HBITMAP>(
-        LoadImageA(nullptr, path, IMAGE_BITMAP, m_ScreenWidth, m_ScreenHeight, LR_LOADFROMFILE));
+    return static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, m_ScreenWidth,
+                                           m_ScreenHeight, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
 }
 
 void FillBackground(HDC background) {
@@ -65,7 +65,7 @@ void FillBackground(HDC background) {
 }
 
 HBITMAP CreateBlankBackground(HDC screen) {
-    HBITMAP blank = CreateCompatibleBitmap(screen, m_ScreenWidth, m_ScreenHeight);
+    HBITMAP blank = CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight);
     if (blank == nullptr) {
         WriteDebugLog("Create BackImage Error!!!!!!!!!!!!!!!!");
     }
@@ -95,7 +95,11 @@ LRESULT RebuildBackground() {
     }
     FillBackground(m_BackSurface.dc);
     BitBlt(m_DeskSurface.dc, 0, 0, m_ScreenWidth, m_ScreenHeight, m_BackSurface.dc, 0, 0, SRCCOPY);
+    RedrawPicture();
+    return 1;
+}
 
+void RedrawPicture() {
     const LocalTime now = CurrentLocalTime();
     DrawClockText();
     DrawCalendarText(now);
@@ -107,7 +111,6 @@ LRESULT RebuildBackground() {
     if (view != nullptr) {
         InvalidateRect(view, nullptr, TRUE);
     }
-    return 1;
 }
 
 void CopyPicture(HDC target) {

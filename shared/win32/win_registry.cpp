@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shared/settings_registry.h"
+#include "shared/win32/desktop_dpi.h"
 
 namespace luna {
 namespace {
@@ -91,7 +92,7 @@ bool ReadRegFontFromScreen(const char* keyPath, LOGFONTA* out) {
     HDC screen = GetDC(nullptr);
     ScreenMetrics metrics;
     if (screen != nullptr) {
-        metrics.logPixelsY = GetDeviceCaps(screen, LOGPIXELSY);
+        metrics.logPixelsY = DesktopDpi(); // the shell draws the font, at its DPI
         metrics.toLogical = DeviceToLogicalOnDc;
         metrics.context = screen;
     }

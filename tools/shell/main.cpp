@@ -14,6 +14,7 @@
 
 #include "tools/shell/control_window.h"
 #include "tools/shell/desktop.h"
+#include "tools/shell/display_change.h"
 #include "tools/shell/taskbar.h"
 #include "tools/shell/win_text.h"
 
@@ -79,9 +80,7 @@ int Run(HINSTANCE instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     ctx.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT work = ctx.screen;
-    work.bottom -= kTaskbarHeight;
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
+    SetWorkAreaAboveTaskbar(ctx.screen);
 
     if (!RegisterDesktopClasses(instance) || !Taskbar::RegisterClasses(instance) ||
         !RegisterControlClass(instance)) {
