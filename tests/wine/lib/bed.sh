@@ -11,6 +11,14 @@
 #   LUNA_WINE_TIMEOUT  seconds after which the run stops itself (default: 300)
 #   BED_KEEP=1         keep the prefix of a passing run (a failing run always keeps it)
 #   BED_USE_DISPLAY=1  use $DISPLAY instead of a private Xvfb (the demo on a desktop)
+#
+# Real-desktop conditions (set them before bed_init):
+#   BED_LANG           locale of every Wine process (default zh_CN.UTF-8: code page 936;
+#                      en_US.UTF-8 gives 1252, zh_TW.UTF-8 950, hi_IN.UTF-8 65001)
+#   BED_SCREEN         the screen's size, WxH (default 1024x768)
+#   BED_DPI            the screen's DPI (LogPixels) for every Wine process (default 96)
+#   BED_FAKETIME       "YYYY-MM-DD hh:mm:ss": every Wine process runs with libfaketime at this
+#                      moment from bed_init on; bed_faketime_set jumps all of them at once
 
 set -uo pipefail
 
@@ -38,6 +46,11 @@ BED_GUARD_PID=""
 BED_SHELL_LOG=""
 BED_FAILURES=0
 declare -A BED_PIDS=()
+BED_LANG=${BED_LANG:-zh_CN.UTF-8}
+BED_SCREEN=${BED_SCREEN:-1024x768}
+BED_DPI=${BED_DPI:-}
+BED_FAKETIME=${BED_FAKETIME:-}
+BED_FAKETIME_FILE=""  # the offset every faked Wine process reads its time from
 
 # ---------------------------------------------------------------- reporting
 
@@ -119,6 +132,15 @@ wait_until() {
     done
 }
 
+# bed_wait_clock_turns N: waits until the wall clock's second has turned N times, so that a
+# program ticking once a second has had at least N-1 whole seconds to draw. For checks that
+# a tick changes nothing, where there is no event to wait for.
+bed_clock_past() { (($(date +%s) >= $1)); }
+bed_wait_clock_turns() {
+    local until=$(($(date +%s) + $1))
+    wait_until $(($1 + 5)) bed_clock_past "$until"
+}
+
 # bed_wait_file_line FILE EXTENDED-REGEX SECONDS: a line of a UTF-8 file matches.
 bed_wait_file_line() { wait_until "$3" grep -qE -- "$2" "$1"; }
 
@@ -155,8 +177,7 @@ bed_start() {
     shift 2
     [[ -f "$program" ]] || program=$BED_WIN64/$program
     [[ -f "$program" ]] || fail "no program $program"
-    env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 "$BED_WINE64" "$program" "$@" \
-        >"$BED_RUN/$name.out" 2>&1 &
+    bed_env "$BED_WINE64" "$program" "$@" >"$BED_RUN/$name.out" 2>&1 &
     BED_PIDS[$name]=$!
 }
 
@@ -182,8 +203,29 @@ bed_kill() {
     wait_until 10 bed_pid_gone "$pid"
 }
 
+# bed_env COMMAND...: runs a command with the bed's locale and, where set, its faked clock.
+bed_env() {
+    local -a vars=(LANG="$BED_LANG" LC_ALL="$BED_LANG")
+    if [[ -n "$BED_FAKETIME_FILE" ]]; then
+        vars+=(LD_PRELOAD="$BED_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$BED_FAKETIME_FILE"
+            FAKETIME_NO_CACHE=1)
+    fi
+    env "${vars[@]}" "$@"
+}
+
 # bed_wine ARGS...: runs the 64-bit Wine loader in the foreground with the bed's locale.
-bed_wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 "$BED_WINE64" "$@"; }
+bed_wine() { bed_env "$BED_WINE64" "$@"; }
+
+# bed_faketime_set "YYYY-MM-DD hh:mm:ss": every Wine process of the run (BED_FAKETIME set)
+# jumps to this local moment at once, and its clock runs on from there. They all read one
+# offset from real time, so they always agree with each other.
+bed_faketime_set() {
+    local target
+    [[ -n "$BED_FAKETIME_FILE" ]] || fail "bed_faketime_set needs BED_FAKETIME"
+    target=$(date -d "$1" +%s) || fail "bad moment '$1'"
+    printf '%+d\n' "$((target - $(date +%s)))" >"$BED_FAKETIME_FILE.new" &&
+        mv -f "$BED_FAKETIME_FILE.new" "$BED_FAKETIME_FILE"
+}
 
 # probe COMMAND ARGS...: runs winprobe (see `probe help`). Non-ASCII arguments are passed
 # hex-encoded, since Wine's command line would mangle them; output is UTF-8.
@@ -309,7 +351,7 @@ bed_start_xvfb() {
     fi
     # -displayfd: the server itself takes the first free display number (it creates the
     # /tmp/.X<N>-lock atomically), so parallel runs never pick the same one.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" \
+    Xvfb -displayfd 3 -screen 0 "${BED_SCREEN}x24" -nolisten tcp -noreset 3>"$fdfile" \
         >"$BED_RUN/xvfb.log" 2>&1 &
     BED_XVFB_PID=$!
     wait_until 20 test -s "$fdfile" || fail "Xvfb did not start (see $BED_RUN/xvfb.log)"
@@ -333,6 +375,7 @@ bed_template() {
         (
             exec {lock}>&- # Wine's processes must not hold the lock
             export WINEPREFIX="$tpl.new"
+            BED_LANG=zh_CN.UTF-8 # one template for every locale of the runs
             bed_wine wineboot -i >"$BED_RUN/wineboot.log" 2>&1
             bed_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
                 /d 0 /f >>"$BED_RUN/wineboot.log" 2>&1
@@ -408,8 +451,21 @@ bed_init() {
     export WINEPREFIX=$BED_PREFIX
     bed_copy_template
     ln -sfn "$BED_E_DIR" "$BED_PREFIX/dosdevices/e:"
+    if [[ -n "$BED_FAKETIME" ]]; then
+        BED_FAKETIME_LIB=$(dpkg -L libfaketime 2>/dev/null | grep -m1 'libfaketimeMT\.so\.1$')
+        [[ -n "$BED_FAKETIME_LIB" ]] || skip "libfaketime is not installed"
+        BED_FAKETIME_FILE=$BED_RUN/faketime
+        bed_faketime_set "$BED_FAKETIME"
+    fi
+    if [[ -n "$BED_DPI" ]]; then
+        bed_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$BED_DPI" \
+            /f >/dev/null 2>&1 || fail "could not set the DPI"
+        bed_wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+            /v LogPixels /t REG_DWORD /d "$BED_DPI" /f >/dev/null 2>&1 ||
+            fail "could not set the DPI"
+    fi
     bed_start_guard
-    bed_note "run folder $BED_RUN, display $BED_DISPLAY"
+    bed_note "run folder $BED_RUN, display $BED_DISPLAY, $BED_SCREEN, ${BED_DPI:-96} dpi, $BED_LANG${BED_FAKETIME:+, clock at $BED_FAKETIME}"
 }
 
 bed_dump_diagnostics() {
