@@ -1,5 +1,6 @@
 #include "hook/background_build.h"
 
+#include <cstdlib>
 #include <ctime>
 
 #include "hook/background_registry.h"
@@ -23,6 +24,41 @@ void FillWith(HDC dc, const RECT& area, COLORREF color) {
     DeleteObject(brush);
 }
 
+// Loads a bitmap file at its own size and stretches it onto a new W by H surface bitmap.
+// (Asking LoadImage for the stretched size leaves megabytes of its temporary work behind
+// in the shell's heap at large screen sizes.)
+HBITMAP LoadStretchedToScreen(const char* path) {
+    auto file = static_cast<HBITMAP>(
+        LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (file == nullptr) {
+        return nullptr;
+    }
+    BITMAP size{};
+    GetObjectA(file, sizeof size, &size);
+    HWND desktop = GetDesktopWindow();
+    HDC screen = GetDC(desktop);
+    HBITMAP stretched = CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    if (stretched != nullptr && from != nullptr && to != nullptr) {
+        HGDIOBJ oldFrom = SelectObject(from, file);
+        HGDIOBJ oldTo = SelectObject(to, stretched);
+        SetStretchBltMode(to, COLORONCOLOR);
+        StretchBlt(to, 0, 0, m_ScreenWidth, m_ScreenHeight, from, 0, 0, size.bmWidth,
+                   std::abs(size.bmHeight), SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+    }
+    for (HDC dc : {from, to}) {
+        if (dc != nullptr) {
+            DeleteDC(dc);
+        }
+    }
+    ReleaseDC(desktop, screen);
+    DeleteObject(file);
+    return stretched;
+}
+
 } // namespace
 
 HBITMAP ReadBackgroundSettings() {
@@ -36,8 +72,7 @@ HBITMAP ReadBackgroundSettings() {
     if (!ReadBackImagePath(path) || path[0] == '\0') {
         return nullptr;
     }
-    return static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, m_ScreenWidth,
-                                           m_ScreenHeight, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    return LoadStretchedToScreen(path);
 }
 
 void FillBackground(HDC background) {
