@@ -1,6 +1,7 @@
 #include "hook/background_build.h"
 
 #include <cstdlib>
+#include <initializer_list>
 #include <ctime>
 
 #include "hook/background_registry.h"

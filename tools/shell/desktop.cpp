@@ -52,7 +52,7 @@ LRESULT CALLBACK DesktopFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_DISPLAYCHANGE:
         // Every top-level window hears it; Progman answers for the whole shell.
         if (ShellContext* ctx = ContextOf(hwnd); ctx != nullptr && hwnd == ctx->windows.progman) {
-            FollowDisplayChange(*ctx);
+            FollowDisplayChange(*ctx, lParam);
         }
         return 0;
     case WM_CLOSE:

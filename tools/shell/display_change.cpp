@@ -17,8 +17,11 @@ void SetWorkAreaAboveTaskbar(const RECT& screen) {
     SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
 }
 
-void FollowDisplayChange(ShellContext& ctx) {
-    ctx.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+void FollowDisplayChange(ShellContext& ctx, LPARAM newSize) {
+    ctx.screen = {0, 0, LOWORD(newSize), HIWORD(newSize)};
+    if (ctx.screen.right == 0 || ctx.screen.bottom == 0) {
+        ctx.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
     const int width = ctx.screen.right;
     const int height = ctx.screen.bottom;
     ctx.log.Printf("display %dx%d", width, height);

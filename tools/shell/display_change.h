@@ -11,8 +11,9 @@ namespace luna::tools {
 // every change, in this process (Wine keeps it per process).
 void SetWorkAreaAboveTaskbar(const RECT& screen);
 
-// Reads the new screen size, sets the work area and moves and sizes the shell's top-level
-// windows. Logs "display WxH". Called on the desktop thread.
-void FollowDisplayChange(ShellContext& ctx);
+// Takes the new screen size (WM_DISPLAYCHANGE's lParam, or the system metrics where that is
+// 0), sets the work area and moves and sizes the shell's top-level windows. Logs
+// "display WxH". Called on the desktop thread.
+void FollowDisplayChange(ShellContext& ctx, LPARAM newSize);
 
 } // namespace luna::tools

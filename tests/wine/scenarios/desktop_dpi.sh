@@ -4,7 +4,7 @@
 # day number would not), the day number stays clear of the lunar label below it, and the
 # settings sheet's
 # clock page shows its 字体 and 颜色 buttons whole, above the sheet's own buttons.
-# timeout: 420
+# timeout: 600
 BED_SCREEN=${BED_SCREEN:-3840x2160}
 BED_FAKETIME=${BED_FAKETIME:-"2027-01-15 10:00:00"}
 source "$(dirname "$0")/../lib/bed.sh"
@@ -15,7 +15,6 @@ bed_init
 
 W=${BED_SCREEN%x*} H=${BED_SCREEN#*x}
 bg='64 64 64'
-desk_reg_defaults 2 0x404040 "$BED_RUN/none.bmp"
 CW=$((2 * W / 3 / 7))
 RH=$((2 * W / 3 / 9))
 room=$((H - 30 - H / 3))
@@ -54,10 +53,13 @@ declare -A clock_h day_h
 for dpi in 96 144 192; do
     "$BED_WINESERVER" -k 2>/dev/null # the DPI is read when Wine starts
     timeout 30 "$BED_WINESERVER" -w
-    for key in 'HKCU\Control Panel\Desktop' \
-        'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-        bed_reg_add "$key" LogPixels REG_DWORD "$dpi" || fail "could not set $dpi dpi"
-    done
+    logpixels=$(printf '"LogPixels"=dword:%08x' "$dpi")
+    desk_reg_defaults_at_once 2 0x404040 "$BED_RUN/none.bmp" \
+        '[HKEY_CURRENT_USER\Control Panel\Desktop]' "$logpixels" \
+        '[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]' \
+        "$logpixels"
+    "$BED_WINESERVER" -k 2>/dev/null # the import started Wine: start again at the new DPI
+    timeout 30 "$BED_WINESERVER" -w
     bed_shell_start
     bed_start lunavis app/lunavis.exe
     wait_until 60 bed_shell_says 'view=1' subclassed || fail "$dpi dpi: not attached"
