@@ -29,9 +29,16 @@ bed_init
 W=${BED_SCREEN%x*}
 H=${BED_SCREEN#*x}
 
-rss() { awk '/^RssAnon:/ { print $2 }' "/proc/$(bed_pid shell)/status"; }
+# The stand-in shell's own Linux process (bed_start may run it under a wrapper).
+shell_pid() {
+    local pid
+    for pid in $(bed_prefix_pids); do
+        grep -qa 'lunashell\.exe' "/proc/$pid/cmdline" && echo "$pid" && return
+    done
+}
+rss() { awk '/^RssAnon:/ { print $2 }' "/proc/$SHELL_PID/status"; }
 # CPU time of all the shell's threads, in nanoseconds.
-cpu_ns() { cat /proc/"$(bed_pid shell)"/task/*/schedstat | awk '{ n += $1 } END { printf "%d", n }'; }
+cpu_ns() { cat /proc/"$SHELL_PID"/task/*/schedstat | awk '{ n += $1 } END { printf "%d", n }'; }
 # Waits until RssAnon has not moved by more than 256 kB for two seconds.
 settle() {
     local a b
@@ -57,6 +64,8 @@ else
     desk_reg_defaults 0 0 "$BED_WIN64/app/res/back.bmp"
 fi
 bed_shell_start
+SHELL_PID=$(shell_pid)
+[[ -n $SHELL_PID ]] || fail "no shell process"
 settle
 before=$(rss)
 bed_start lunavis app/lunavis.exe

@@ -2,11 +2,11 @@
 # The desktop at the common screen sizes, in Wine's virtual desktop whose size
 # ChangeDisplaySettingsExW sets while everything runs: the stand-in shell follows each
 # change, lunahook rebuilds its picture at the new size without a restart, and in a
-# six-week month (January 2027) and a five-week one (February 2027) the month grid's last
-# week lies above the taskbar, the clock in its strip. A shrink to 800x600 last.
+# six-week month and a five-week one the month grid's last week lies above the taskbar,
+# the clock in its strip. A shrink to 800x600 last.
 # timeout: 600
 BED_SCREEN=${BED_SCREEN:-3840x2160}          # room for the largest virtual desktop
-BED_FAKETIME=${BED_FAKETIME:-"2027-01-10 10:00:00"}
+BED_FAKETIME=${BED_FAKETIME:-"2027-01-15 10:00:00"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 bed_require app/lunavis.exe hook/lunahook.dll tools/displaymode/displaymode.exe
@@ -37,39 +37,45 @@ cell_yellow() {
     desk_count_where "$1" $((W / 3 + $4 * cw)) $((H / 3 + $3 * rh)) "$cw" "$rh" "$DESK_YELLOW"
 }
 clock_white() { desk_count_where "$1" $((2 * W / 3)) 0 $((W / 3)) $((H / 18)) "$DESK_WHITE"; }
-# month_drawn NAME WEEKS FIRST-COLUMN: the grid shows the month whose 1st lies in that column
-# of the first week (the cell before it empty), its last week's first cell shows its day
-# (31 January 2027 is a Sunday in row 6, 28 February in row 5), the clock is in its strip.
+# month_drawn NAME YYYY-MM: the grid shows that month: its 1st in its column of the first
+# week (the cell before it empty), its last day in its column of the last week; the clock in
+# its strip. Today (the 15th) is blue, in neither of those weeks.
 month_drawn() {
-    local shot
+    local shot first days weeks
     shot=$(bed_screenshot "$1") || return 1
-    (($(cell_yellow "$shot" "$2" 1 "$3") > 20 && $(cell_yellow "$shot" "$2" 1 $(($3 - 1))) == 0 &&
-        $(cell_yellow "$shot" "$2" "$2" 0) > 20 && $(clock_white "$shot") > 20))
+    first=$(date -d "$2-01" +%w)
+    days=$(date -d "$2-01 +1 month -1 day" +%-d)
+    weeks=$(((first + days + 6) / 7))
+    (($(cell_yellow "$shot" "$weeks" 1 "$first") > 20)) || return 1
+    ((first == 0 || $(cell_yellow "$shot" "$weeks" 1 $((first - 1))) == 0)) || return 1
+    (($(cell_yellow "$shot" "$weeks" "$weeks" $(((first + days - 1) % 7))) > 20)) || return 1
+    (($(clock_white "$shot") > 20))
 }
 resized_to() { bed_debug_log_has "^desktop resized $1\$"; }
 
-# Each size a day later: Wine refreshes a process's display settings only when their
-# registry key was written later than it last read them, so the faked clock must not go back
-# past an earlier change.
-day=10
-for size in 1024x768 1366x768 1920x1080 2560x1440 3840x2160 800x600; do
+# Each size with a six-week month, then a five-week one. The faked clock only moves on: a
+# jump back did not reach the desktop's clock when tried here, and Wine refreshes a
+# process's display settings only when they were written later than it last read them.
+while read -r size six five; do
     if [[ $size != "$W"x"$H" ]]; then
         check_eq "display mode $size set" "result 0" "$(screen_mode ${size/x/ })"
         wait_until 30 resized_to "$size" || bed_failed "lunahook did not follow the change to $size"
         W=${size%x*} H=${size#*x}
         check_match "the shell followed: $size" "display ${size}" "$(grep '^display' "$BED_SHELL_LOG" | tail -n1)"
     fi
-    bed_faketime_set "2027-01-$day 10:00:00"
-    wait_until 30 month_drawn "six-weeks-$size" 6 5 ||
-        bed_failed "$size, January 2027: the sixth week is not above the taskbar"
-    if [[ $size == 800x600 ]]; then
-        break # a shrink: the picture follows; one month is enough
-    fi
-    bed_faketime_set "2027-02-$day 10:00:00"
-    wait_until 30 month_drawn "five-weeks-$size" 5 1 ||
-        bed_failed "$size, February 2027: the fifth week is not above the taskbar"
-    shot=$BED_RUN/five-weeks-$size.png
-    check_eq "$size, February 2027: no sixth row" 0 "$(cell_yellow "$shot" 5 6 0)"
-    day=$((day + 1))
-done
+    for month in $six $five; do
+        bed_faketime_set "$month-15 10:00:00"
+        wait_until 30 month_drawn "$size-$month" "$month" ||
+            bed_failed "$size, $month: not every week above the taskbar"
+    done
+    [[ -n $five ]] && check_eq "$size, $five: no sixth row" 0 \
+        "$(cell_yellow "$BED_RUN/$size-$five.png" 5 6 0)"
+done <<'MONTHS'
+1024x768 2027-01 2027-02
+1366x768 2027-05 2027-06
+1920x1080 2027-10 2027-11
+2560x1440 2028-01 2028-02
+3840x2160 2028-04 2028-05
+800x600 2028-07
+MONTHS
 bed_finish
