@@ -8,6 +8,7 @@
 #include "app/settings_sheet_launch.h"
 #include "app/timed_shutdown.h"
 #include "app/tray_icon.h"
+#include "hook/debug_log.h"
 #include "hook/lunahook.h"
 #include "shared/messages.h"
 #include "shared/registry_layout.h"
@@ -15,6 +16,22 @@
 #include "shared/win32/win_registry.h"
 
 namespace luna {
+
+namespace {
+
+// lunavis started "as administrator" (to switch autostart) would otherwise never hear the
+// shell, which runs at a lower integrity level. Looked up: Windows 7 and later only.
+void AcceptFromLowerIntegrity(HWND window, UINT message) {
+    using FilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    auto filter = reinterpret_cast<FilterFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+    constexpr DWORD kAllow = 1; // MSGFLT_ALLOW
+    if (filter != nullptr && message != 0) {
+        filter(window, message, kAllow, nullptr);
+    }
+}
+
+} // namespace
 
 const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapMessage(WM_SYSCOMMAND, &MainDialog::OnSysCommand),
@@ -39,10 +56,19 @@ MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
       icon_(LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
 bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // A registered message has no fixed number for the table.
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        OnShellRestarted();
+        result = 0;
+        return true;
+    }
     return DispatchTable(*this, kMessages, message, wParam, lParam, result);
 }
 
 BOOL MainDialog::OnInitDialog() {
+    // Broadcast to every top-level window whenever the shell starts, after a crash too.
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    AcceptFromLowerIntegrity(Window(), taskbarCreated_);
     AddAboutToSystemMenu();
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
@@ -76,6 +102,23 @@ BOOL MainDialog::OnInitDialog() {
     AddTrayIcon(trayIcon_);
     ShowWindow(Window(), SW_HIDE);
     return TRUE;
+}
+
+// A new shell has new windows and an empty notification area. The shared record still
+// names the dead shell's windows and hooks: StartHook clears them as it does after a
+// killed lunavis, then hooks the new shell.
+void MainDialog::OnShellRestarted() {
+    if (exiting_) {
+        return;
+    }
+    WriteDebugLog("外壳已重新启动(TaskbarCreated),重新勾连");
+    state_.desktopListView = FindDesktopListView();
+    StartHook(Window());
+    SendSettingsToShell();
+    if (state_.sheetOpen) {
+        PostSheetState(1);
+    }
+    AddTrayIcon(trayIcon_);
 }
 
 void MainDialog::AddAboutToSystemMenu() {

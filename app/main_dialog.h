@@ -34,6 +34,7 @@ class MainDialog : public Dialog {
     bool OnTrayIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnReminder(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    void OnShellRestarted();
     void AddAboutToSystemMenu();
     void SendSettingsToShell();
     void PostSheetState(WPARAM open);
@@ -48,6 +49,7 @@ class MainDialog : public Dialog {
     HICON icon_;
     NOTIFYICONDATAA trayIcon_{};
     bool exiting_ = false;
+    UINT taskbarCreated_ = 0;
     ShutdownTrigger shutdown_;
 };
 

@@ -5,20 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-namespace luna {
+#include "shared/gbk_text.h"
 
-std::size_t CharBoundaryPrefix(const char* text, std::size_t byteCount) {
-    std::size_t i = 0;
-    while (i < byteCount) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t width = (c >= 0x81 && c != 0xFF) ? 2 : 1;
-        if (i + width > byteCount) {
-            break;
-        }
-        i += width;
-    }
-    return i;
-}
+namespace luna {
 
 TextBuffer::TextBuffer(char* out, std::size_t capacity) : out_(out), capacity_(capacity) {
     if (capacity_ > 0) {
@@ -38,7 +27,7 @@ void TextBuffer::AppendBytes(const char* text, std::size_t byteCount) {
     }
     const std::size_t room = Remaining();
     if (size > room) {
-        size = CharBoundaryPrefix(text, room);
+        size = GbkCutLength(text, room);
         truncated_ = true;
     }
     if (capacity_ == 0) {
@@ -65,7 +54,7 @@ void TextBuffer::AppendFormat(const char* format, ...) {
     }
     std::size_t size = static_cast<std::size_t>(written);
     if (size >= sizeof piece) {
-        size = CharBoundaryPrefix(piece, sizeof piece - 1);
+        size = GbkCutLength(piece, sizeof piece - 1);
         truncated_ = true;
     }
     AppendBytes(piece, size);

@@ -29,8 +29,4 @@ class TextBuffer {
     bool truncated_ = false;
 };
 
-// Length of the longest prefix of text[0, byteCount) that does not end inside a GBK
-// double-byte character.
-std::size_t CharBoundaryPrefix(const char* text, std::size_t byteCount);
-
 } // namespace luna

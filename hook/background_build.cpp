@@ -10,7 +10,7 @@
 #include "hook/desktop_surfaces.h"
 #include "hook/logic/background_colors.h"
 #include "hook/overlay.h"
-#include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 #include "shared/registry_layout.h"
 
 namespace luna {
@@ -143,7 +143,7 @@ void RedrawPicture() {
     RefreshMonthGrid(now, 1);
     DrawReminderPanel();
 
-    HWND view = SharedState().m_hViewWnd;
+    HWND view = AttachedViewWindow();
     if (view != nullptr) {
         InvalidateRect(view, nullptr, TRUE);
     }

@@ -6,12 +6,8 @@
 
 namespace luna {
 
-void BuildClockMenu() {
-    if (m_hClockMenu != nullptr) {
-        DestroyMenu(m_hClockMenu);
-        m_hClockMenu = nullptr;
-    }
-    m_hClockMenu = CreateClockMenuPopup(ComposeClockMenu(m_SheetOpen != 0, RunningOnNtFamily()));
+HMENU BuildClockMenu() {
+    return CreateClockMenuPopup(ComposeClockMenu(m_SheetOpen != 0, RunningOnNtFamily()));
 }
 
 } // namespace luna

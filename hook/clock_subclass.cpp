@@ -6,6 +6,7 @@
 #include "hook/debug_log.h"
 #include "hook/desktop_state.h"
 #include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"
 #include "shared/clock_menu.h"
 #include "shared/messages.h"
@@ -18,32 +19,33 @@ constexpr UINT kClockSizeQuery = WM_USER + 100;
 static_assert(kClockSizeQuery == 0x0464, "the taskbar's clock message");
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous = luna::SharedState().m_ClockOldProc;
-    if (previous == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return CallWindowProcA(previous, window, message, wParam, lParam);
+    return luna::PassOn(luna::ClockSubclass(), window, message, wParam, lParam);
 }
 
-LRESULT RestoreClock(HWND window) {
-    luna::SharedHookState& state = luna::SharedState();
-    if (state.m_hClockWnd == nullptr || !IsWindow(state.m_hClockWnd) ||
-        state.m_ClockOldProc == nullptr) {
-        return 1;
-    }
-    luna::WriteDebugLogf("clock  prevwndproc handle:%" PRIXPTR,
-                         luna::HandleBits(state.m_ClockOldProc));
+LRESULT RestoreClock() {
+    luna::LocalSubclass& record = luna::ClockSubclass();
+    luna::WriteDebugLogf("clock  prevwndproc handle:%" PRIXPTR, luna::HandleBits(record.previous));
     luna::WriteDebugLog("结束时钟勾连");
     // The clock's timers are the shell's own (the library sets none on this window):
     // stopping one would stop the taskbar's clock, so none is killed here.
-    state.m_hClockWnd = nullptr;
-    if (SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.m_ClockOldProc)) !=
-        0) {
+    luna::SharedState().m_hClockWnd = nullptr;
+    if (luna::RestoreSubclass(record)) {
         luna::WriteDebugLog("恢复时钟进程");
     } else {
-        luna::WriteDebugLog("恢复时钟进程错误");
+        luna::WriteDebugLog("时钟窗口过程留作转发");
     }
     return 1;
+}
+
+// lunavis's main window, as the shared record names it: a window of another process.
+HWND MainWindow() {
+    HWND main = luna::SharedState().m_hMainWnd;
+    DWORD process = 0;
+    if (main == nullptr || IsWindow(main) == FALSE ||
+        GetWindowThreadProcessId(main, &process) == 0 || process == GetCurrentProcessId()) {
+        return nullptr;
+    }
+    return main;
 }
 
 LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -52,7 +54,7 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     case luna::ClockCommandRoute::MainWindow:
         // Posted, never sent: the taskbar's thread does not wait for lunavis. Without a
         // main window a post would land in this thread's own queue.
-        if (HWND main = luna::SharedState().m_hMainWnd) {
+        if (HWND main = MainWindow()) {
             PostMessageA(main, command.message, 0, 0);
         }
         return 0;
@@ -72,22 +74,29 @@ LRESULT OnClockMenu(HWND window, LPARAM lParam) {
     if (luna::PopupMenuOpenOnThisThread()) {
         return 1;
     }
-    luna::BuildClockMenu();
+    // Made, shown and destroyed here, on the taskbar's thread: nothing else touches it.
+    HMENU menu = luna::BuildClockMenu();
     // Signed, so that a point on a monitor left of or above the primary one stays there.
-    luna::TrackClockMenu(luna::m_hClockMenu, window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    luna::TrackClockMenu(menu, window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    if (menu != nullptr) {
+        DestroyMenu(menu);
+    }
     return 1;
 }
 
 } // namespace
 
 LRESULT CALLBACK ClockSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!luna::IsActive(luna::ClockSubclass()) || window != luna::ClockSubclass().window) {
+        return message == luna::UM_EXIT ? 1 : PassOn(window, message, wParam, lParam);
+    }
     switch (message) {
     case kClockSizeQuery:
         return 0;
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
     case luna::UM_EXIT:
-        return RestoreClock(window);
+        return RestoreClock();
     case luna::UM_CLOCKMENU:
         return OnClockMenu(window, lParam);
     default:

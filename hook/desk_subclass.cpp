@@ -2,25 +2,21 @@
 // its background, since the list view that covers it paints the composed picture.
 #include "hook/debug_log.h"
 #include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"
 #include "shared/messages.h"
 
 namespace {
 
-LRESULT RestoreDesktop(HWND window) {
-    luna::SharedHookState& state = luna::SharedState();
-    if (state.m_hDeskWnd == nullptr || !IsWindow(state.m_hDeskWnd) ||
-        state.m_DeskOldProc == nullptr) {
-        return 1;
-    }
-    luna::WriteDebugLogf("prevwndproc handle:%" PRIXPTR, luna::HandleBits(state.m_DeskOldProc));
+LRESULT RestoreDesktop() {
+    luna::LocalSubclass& record = luna::DeskSubclass();
+    luna::WriteDebugLogf("prevwndproc handle:%" PRIXPTR, luna::HandleBits(record.previous));
     luna::WriteDebugLog("结束桌面时钟");
-    state.m_hDeskWnd = nullptr;
-    if (SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.m_DeskOldProc)) !=
-        0) {
+    luna::SharedState().m_hDeskWnd = nullptr;
+    if (luna::RestoreSubclass(record)) {
         luna::WriteDebugLog("恢复桌面进程");
     } else {
-        luna::WriteDebugLog("恢复桌面进程错误");
+        luna::WriteDebugLog("桌面窗口过程留作转发");
     }
     return 1;
 }
@@ -28,12 +24,16 @@ LRESULT RestoreDesktop(HWND window) {
 } // namespace
 
 LRESULT CALLBACK DeskSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const luna::LocalSubclass& record = luna::DeskSubclass();
+    if (!luna::IsActive(record) || window != record.window) {
+        return message == luna::UM_EXIT ? 1 : luna::PassOn(record, window, message, wParam, lParam);
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
     case luna::UM_EXIT:
-        return RestoreDesktop(window);
+        return RestoreDesktop();
     default:
-        return CallWindowProcA(luna::SharedState().m_DeskOldProc, window, message, wParam, lParam);
+        return luna::PassOn(record, window, message, wParam, lParam);
     }
 }

@@ -25,7 +25,6 @@ HFONT m_ClockFont = nullptr;
 HFONT m_ReminderFont = nullptr;
 
 std::atomic<std::uint8_t> m_SheetOpen{0};
-HMENU m_hClockMenu = nullptr;
 
 bool SurfacesReady() {
     return m_DeskSurface.dc != nullptr && m_BackSurface.dc != nullptr &&

@@ -52,10 +52,6 @@ extern HFONT m_ReminderFont;
 // the desktop thread, read by the clock menu on the taskbar thread.
 extern std::atomic<std::uint8_t> m_SheetOpen;
 
-// The taskbar clock's popup menu, rebuilt for each showing; destroyed when the list view
-// detaches.
-extern HMENU m_hClockMenu;
-
 // True between CreateSurfaces and ReleaseSurfaces.
 bool SurfacesReady();
 

@@ -3,110 +3,125 @@
 #include <commctrl.h>
 
 #include "hook/debug_log.h"
+#include "hook/desktop_state.h"
 #include "hook/desktop_surfaces.h"
-#include "hook/module_pin.h"
+#include "hook/overlay.h"
+#include "hook/reminders.h"
 #include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"
 #include "shared/messages.h"
 
 namespace {
 
-// True when this message is the first one to reach the target since it was hooked.
-bool IsFirstMessageFor(LPARAM lParam, HWND target, WNDPROC savedProc) {
+// The window of the message, when it is the one `record` should attach to.
+HWND AttachTarget(LPARAM lParam, const luna::LocalSubclass& record, HWND sharedTarget,
+                  const char* expectedClass) {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    return message != nullptr && message->hwnd != nullptr && savedProc == nullptr &&
-           message->hwnd == target;
+    // An exit request is no reason to attach (it would only be undone at once).
+    if (message == nullptr || message->message == luna::UM_EXIT ||
+        !luna::ShouldAttach(record, message->hwnd, sharedTarget, expectedClass)) {
+        return nullptr;
+    }
+    return message->hwnd;
 }
 
-HWND MessageWindow(LPARAM lParam) {
-    return reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd;
+// What a dead lunavis may have left in this process's copy of the library (it stays
+// pinned in the shell): the sheet flag, the date last drawn, fonts, files and surfaces.
+void ResetAttachmentState() {
+    luna::m_SheetOpen = 0;
+    luna::ResetDateKey(luna::m_LastDate);
+    luna::FreeReminderCopies();
+    luna::ReleaseSurfaces();
+    luna::ReleaseOverlayFonts();
 }
 
-// Replaces the window's procedure. From here on the shell runs our code: the library
-// stays mapped in the shell for as long as the shell lives.
-void InstallSubclass(HWND window, WNDPROC replacement) {
-    luna::PinLibraryInProcess();
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
-}
-
-// The first-time work of each target. A window whose procedure cannot be read is left
-// alone: a subclass without a procedure to pass messages on to would swallow every one.
+// The first-time work of each target.
 void SubclassDesktop(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
-    SendMessageA(state.m_hViewWnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    luna::LocalSubclass& record = luna::DeskSubclass();
+    if (HWND view = luna::AttachedViewWindow()) {
+        SendMessageW(view, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    }
     luna::WriteDebugLog("第一次替换目的窗口过程");
-    // Saved before the replacement: the subclass passes messages on from its first one.
-    state.m_DeskOldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-    if (state.m_DeskOldProc == nullptr) {
+    if (!luna::AttachSubclass(record, window, DeskSubclassProc)) {
         luna::WriteDebugLog("目的窗口过程替代失败");
         return;
     }
-    InstallSubclass(window, DeskSubclassProc);
+    state.m_DeskOldProc = record.previous; // for the log and lunavis's checks only
     luna::WriteDebugLogf("目的窗口过程替代成功,替代后的窗口过程:%" PRIXPTR "\n",
-                         luna::HandleBits(state.m_DeskOldProc));
+                         luna::HandleBits(record.previous));
     luna::WriteDebugLogf("传入的窗口句柄%" PRIXPTR ",DLL进程原先获得的句柄%" PRIXPTR,
                          luna::HandleBits(window), luna::HandleBits(state.m_hDeskWnd));
 }
 
 void SubclassView(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
-    luna::CreateSurfaces();
+    luna::LocalSubclass& record = luna::ViewSubclass();
     luna::WriteDebugLog("\n第一次替换视图窗口过程");
-    state.m_ViewOldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-    if (state.m_ViewOldProc == nullptr) {
+    if (!luna::AttachSubclass(record, window, ViewSubclassProc)) {
         luna::WriteDebugLog("视图窗口过程替代失败");
-        luna::ReleaseSurfaces();
         return;
     }
-    InstallSubclass(window, ViewSubclassProc);
-    SetWindowLongPtrA(window, GWL_EXSTYLE,
-                      GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
+    // Nothing runs between the attach and here: the window's next message finds it all new.
+    ResetAttachmentState();
+    luna::CreateSurfaces();
+    state.m_ViewOldProc = record.previous;
+    SetWindowLongPtrW(window, GWL_EXSTYLE,
+                      GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
     // lunavis asks for double clicks too, but a class of another process cannot be
     // changed from outside it; here, inside the shell, it can.
-    SetClassLongPtrA(window, GCL_STYLE, GetClassLongPtrA(window, GCL_STYLE) | CS_DBLCLKS);
+    SetClassLongPtrW(window, GCL_STYLE, GetClassLongPtrW(window, GCL_STYLE) | CS_DBLCLKS);
     SetTimer(window, luna::kViewTimerId, 1000, nullptr);
     luna::DrawReminderPanel();
     InvalidateRect(window, nullptr, TRUE);
     luna::WriteDebugLogf("视图窗口过程替代成功,替代前的窗口过程:%" PRIXPTR "\n",
-                         luna::HandleBits(state.m_ViewOldProc));
+                         luna::HandleBits(record.previous));
     luna::WriteDebugLogf("传入的视图窗口句柄%" PRIXPTR ",DLL进程原先获得的句柄%" PRIXPTR,
                          luna::HandleBits(window), luna::HandleBits(state.m_hViewWnd));
 }
 
 void SubclassClock(HWND window) {
-    luna::SharedHookState& state = luna::SharedState();
+    luna::LocalSubclass& record = luna::ClockSubclass();
     luna::WriteDebugLog("第一次替换目的窗口过程");
-    state.m_ClockOldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-    if (state.m_ClockOldProc == nullptr) {
+    if (!luna::AttachSubclass(record, window, ClockSubclassProc)) {
         luna::WriteDebugLog("目的窗口过程替代失败");
         return;
     }
-    InstallSubclass(window, ClockSubclassProc);
+    luna::SharedState().m_ClockOldProc = record.previous;
     luna::WriteDebugLog("目的窗口过程替代成功");
 }
 
 } // namespace
 
+// The hook handle of CallNextHookEx is ignored by the NT family: the shared one, which
+// anybody could have written, is not passed.
 LRESULT CALLBACK DeskHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    luna::SharedHookState& state = luna::SharedState();
-    if (code >= 0 && IsFirstMessageFor(lParam, state.m_hDeskWnd, state.m_DeskOldProc)) {
-        SubclassDesktop(MessageWindow(lParam));
+    if (code >= 0) {
+        if (HWND window = AttachTarget(lParam, luna::DeskSubclass(), luna::SharedState().m_hDeskWnd,
+                                       "SHELLDLL_DefView")) {
+            SubclassDesktop(window);
+        }
     }
-    return CallNextHookEx(state.m_hDeskHook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK ViewHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    luna::SharedHookState& state = luna::SharedState();
-    if (code >= 0 && IsFirstMessageFor(lParam, state.m_hViewWnd, state.m_ViewOldProc)) {
-        SubclassView(MessageWindow(lParam));
+    if (code >= 0) {
+        if (HWND window = AttachTarget(lParam, luna::ViewSubclass(), luna::SharedState().m_hViewWnd,
+                                       "SysListView32")) {
+            SubclassView(window);
+        }
     }
-    return CallNextHookEx(state.m_hViewHook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK ClockHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    luna::SharedHookState& state = luna::SharedState();
-    if (code >= 0 && IsFirstMessageFor(lParam, state.m_hClockWnd, state.m_ClockOldProc)) {
-        SubclassClock(MessageWindow(lParam));
+    if (code >= 0) {
+        if (HWND window = AttachTarget(lParam, luna::ClockSubclass(),
+                                       luna::SharedState().m_hClockWnd, "TrayClockWClass")) {
+            SubclassClock(window);
+        }
     }
-    return CallNextHookEx(state.m_hClockHook, code, wParam, lParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }

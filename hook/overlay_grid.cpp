@@ -10,7 +10,7 @@
 #include "hook/desktop_state.h"
 #include "hook/overlay.h"
 #include "hook/reminders.h"
-#include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 
 namespace luna {
 namespace {
@@ -85,7 +85,7 @@ void DrawMonthGrid(int year, int month, int firstWeekday, int today) {
     }
 
     BitBlt(m_DeskSurface.dc, grid.left, grid.top, work.width, work.height, dc, 0, 0, SRCCOPY);
-    HWND view = SharedState().m_hViewWnd;
+    HWND view = AttachedViewWindow();
     if (view != nullptr) {
         const RECT area = ToRect(grid);
         InvalidateRect(view, &area, TRUE);

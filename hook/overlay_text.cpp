@@ -7,7 +7,7 @@
 #include "hook/logic/reminder_panel_text.h"
 #include "hook/overlay.h"
 #include "hook/reminders.h"
-#include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 
 namespace luna {
 namespace {
@@ -21,7 +21,7 @@ void RestoreBackground(const RECT& r) {
 }
 
 void InvalidateViewRect(const RECT& r) {
-    HWND view = SharedState().m_hViewWnd;
+    HWND view = AttachedViewWindow();
     if (view != nullptr) {
         InvalidateRect(view, &r, TRUE);
     }

@@ -5,7 +5,7 @@
 
 #include "hook/logic/reminder_check.h"
 #include "hook/reminders.h"
-#include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 
 namespace luna {
 
@@ -23,7 +23,7 @@ void CheckReminders(const LocalTime& now) {
         if (taskbar != nullptr) {
             EnableWindow(taskbar, FALSE);
         }
-        MessageBoxA(SharedState().m_hViewWnd, text, "Reminder",
+        MessageBoxA(AttachedViewWindow(), text, "Reminder",
                     MB_OK | MB_TOPMOST | MB_TASKMODAL | MB_SYSTEMMODAL);
         if (taskbar != nullptr) {
             EnableWindow(taskbar, TRUE);

@@ -16,20 +16,20 @@
 #include "hook/overlay.h"
 #include "hook/reminders.h"
 #include "hook/shared_hook_state.h"
+#include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"
 #include "shared/messages.h"
 
 namespace {
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(luna::SharedState().m_ViewOldProc, window, message, wParam, lParam);
+    return luna::PassOn(luna::ViewSubclass(), window, message, wParam, lParam);
 }
 
 // Icon labels and the list's own background stay transparent over the picture.
 LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
-    HWND view = luna::SharedState().m_hViewWnd;
-    SendMessageA(view, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
-    SendMessageA(view, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    SendMessageW(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    SendMessageW(window, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
     return PassOn(window, WM_PAINT, wParam, lParam);
 }
 
@@ -118,32 +118,25 @@ LRESULT OnTick() {
     return 0;
 }
 
-// Puts the list view's own procedure back and frees everything the attachment made.
-// Does nothing unless the window still exists and was subclassed.
+// Frees everything the attachment made and takes our procedure out of the list view's
+// chain (or leaves it there as a pass-through, see RestoreSubclass).
 LRESULT DetachView(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
-    if (state.m_hViewWnd == nullptr || !IsWindow(state.m_hViewWnd) ||
-        state.m_ViewOldProc == nullptr) {
-        return 1;
-    }
+    luna::LocalSubclass& record = luna::ViewSubclass();
     luna::WriteDebugLogf("listview  prevwndproc handle:%" PRIXPTR,
-                         luna::HandleBits(state.m_ViewOldProc));
+                         luna::HandleBits(record.previous));
     luna::WriteDebugLog("结束视图勾连");
-    KillTimer(state.m_hViewWnd, luna::kViewTimerId);
+    KillTimer(window, luna::kViewTimerId);
     luna::FreeReminderCopies();
     luna::ReleaseSurfaces();
     luna::ReleaseOverlayFonts();
-    if (luna::m_hClockMenu != nullptr) {
-        DestroyMenu(luna::m_hClockMenu);
-        luna::m_hClockMenu = nullptr;
-    }
+    luna::m_SheetOpen = 0;
     // Cleared before the restore, so the hook procedure can no longer match the window.
     state.m_hViewWnd = nullptr;
-    if (SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.m_ViewOldProc)) !=
-        0) {
+    if (luna::RestoreSubclass(record)) {
         luna::WriteDebugLog("恢复视图进程");
     } else {
-        luna::WriteDebugLog("恢复视图进程错误");
+        luna::WriteDebugLog("视图窗口过程留作转发");
     }
     return 1;
 }
@@ -162,6 +155,11 @@ LRESULT OnScreenChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 } // namespace
 
 LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!luna::IsActive(luna::ViewSubclass()) || window != luna::ViewSubclass().window) {
+        // Left in the chain after a detach: a plain pass-through. Our own exit request
+        // stays ours.
+        return message == luna::UM_EXIT ? 1 : PassOn(window, message, wParam, lParam);
+    }
     switch (message) {
     case WM_PAINT:
         return OnPaint(window, wParam, lParam);

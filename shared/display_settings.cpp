@@ -3,15 +3,9 @@
 
 #include <cstring>
 
+#include "shared/gbk_text.h"
+
 namespace luna {
-namespace {
-
-bool IsLeadByte(char c) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return u >= 0x81 && u != 0xFF;
-}
-
-} // namespace
 
 DisplaySettings DefaultDisplaySettings() {
     DisplaySettings s;
@@ -39,15 +33,7 @@ DisplaySettings DefaultDisplaySettings() {
 // broken character and is dropped, so it cannot swallow the text that follows.
 SeparatorText ReadSeparator(const char (&field)[2]) {
     SeparatorText out{};
-    std::size_t length = 0;
-    while (length < 2 && field[length] != '\0') {
-        ++length;
-    }
-    if (length == 1 && IsLeadByte(field[0])) {
-        length = 0;
-    } else if (length == 2 && !IsLeadByte(field[0]) && IsLeadByte(field[1])) {
-        length = 1;
-    }
+    const std::size_t length = GbkCutLength(field, 2);
     std::memcpy(out.text, field, length);
     out.text[length] = '\0';
     return out;
@@ -61,15 +47,7 @@ void WriteSeparator(char (&field)[2], const char* text) {
     if (text == nullptr) {
         return;
     }
-    std::size_t length = 0;
-    while (length < 2 && text[length] != '\0') {
-        const std::size_t width = IsLeadByte(text[length]) ? 2 : 1;
-        if (length + width > 2 || (width == 2 && text[length + 1] == '\0')) {
-            break;
-        }
-        length += width;
-    }
-    std::memcpy(field, text, length);
+    std::memcpy(field, text, GbkCutLength(text, 2));
 }
 
 } // namespace luna

@@ -3,16 +3,10 @@
 
 #include <cstring>
 
+#include "shared/gbk_text.h"
 #include "shared/registry_layout.h"
 
 namespace luna {
-namespace {
-
-bool IsGbkLeadByte(unsigned char c) {
-    return c >= 0x81 && c != 0xFF;
-}
-
-} // namespace
 
 std::size_t FolderPartLength(const char* path) {
     if (path == nullptr) {
@@ -20,13 +14,9 @@ std::size_t FolderPartLength(const char* path) {
     }
     std::size_t lastBackslash = 0;
     bool found = false;
-    for (std::size_t i = 0; path[i] != '\0'; ++i) {
-        const unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsGbkLeadByte(c) && path[i + 1] != '\0') {
-            ++i; // the trail byte may be 0x5C without being a backslash
-            continue;
-        }
-        if (c == '\\') {
+    // A trail byte may be 0x5C without being a backslash: walk whole characters.
+    for (std::size_t i = 0; path[i] != '\0'; i += GbkCharBytes(path + i, kGbkTerminated)) {
+        if (path[i] == '\\') {
             lastBackslash = i;
             found = true;
         }

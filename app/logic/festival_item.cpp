@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "calendar/text_buffer.h"
+#include "shared/gbk_text.h"
 
 namespace luna {
 
@@ -24,7 +24,7 @@ std::string ComposeFestivalItem(int month, int day, const char* text) {
     }
     std::string item(key, kFestivalKeyLength);
     const std::size_t limit = body.size() < kFestivalTextMax ? body.size() : kFestivalTextMax;
-    item.append(body, 0, CharBoundaryPrefix(body.c_str(), limit));
+    item.append(body, 0, GbkCutLength(body.c_str(), limit));
     return item;
 }
 
@@ -33,7 +33,7 @@ std::string FestivalItemFromRecord(const char* text) {
     while (length < kFestivalRecordSize && text[length] != '\0') {
         ++length;
     }
-    return std::string(text, CharBoundaryPrefix(text, length));
+    return std::string(text, GbkCutLength(text, length));
 }
 
 bool IsFestivalEndText(const std::string& text) {

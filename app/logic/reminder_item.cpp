@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "calendar/text_buffer.h"
+#include "shared/gbk_text.h"
 
 namespace luna {
 
@@ -18,7 +18,7 @@ std::size_t CutLength(const std::string& text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) {
         return text.size();
     }
-    std::size_t length = CharBoundaryPrefix(text.c_str(), maxBytes);
+    std::size_t length = GbkCutLength(text.c_str(), maxBytes);
     if (length > 0 && text[length - 1] == '\r' && text[length] == '\n') {
         --length;
     }

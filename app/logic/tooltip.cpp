@@ -3,17 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shared/gbk_text.h"
+
 namespace luna {
 
 namespace {
-
-bool IsGbkLead(unsigned char c) {
-    return c >= 0x81 && c <= 0xFE;
-}
-
-bool IsGbkTrail(unsigned char c) {
-    return c >= 0x40 && c <= 0xFE && c != 0x7F;
-}
 
 std::size_t BoundedLength(const char* text, std::size_t bound) {
     if (text == nullptr) {
@@ -24,25 +18,6 @@ std::size_t BoundedLength(const char* text, std::size_t bound) {
 }
 
 } // namespace
-
-std::size_t GbkPrefixLength(const char* text, std::size_t limit) {
-    if (text == nullptr) {
-        return 0;
-    }
-    std::size_t kept = 0;
-    while (kept < limit && text[kept] != '\0') {
-        const auto lead = static_cast<unsigned char>(text[kept]);
-        std::size_t width = 1;
-        if (IsGbkLead(lead) && IsGbkTrail(static_cast<unsigned char>(text[kept + 1]))) {
-            width = 2;
-        }
-        if (kept + width > limit) {
-            break;
-        }
-        kept += width;
-    }
-    return kept;
-}
 
 void ComposeTrayTip(const LocalTime& now, const char* calendarText, char (&tip)[kTrayTipSize]) {
     // Six numbers of up to eleven characters and the four GBK characters fit easily.
@@ -58,7 +33,7 @@ void ComposeTrayTip(const LocalTime& now, const char* calendarText, char (&tip)[
     composed[length + calendarLength] = '\0';
 
     std::memset(tip, 0, sizeof tip);
-    std::memcpy(tip, composed, GbkPrefixLength(composed, kTrayTipSize - 1));
+    std::memcpy(tip, composed, GbkCutLength(composed, kTrayTipSize - 1));
 }
 
 } // namespace luna

@@ -14,14 +14,9 @@ constexpr std::size_t kTrayTipSize = 64;
 // The bytes GetDate is handed, cleared to zeros before the call.
 constexpr std::size_t kTrayCalendarBufferSize = 200;
 
-// How many bytes of the GBK text, at most `limit`, can be kept without cutting a
-// double-byte character in two. A lead byte without a valid trail byte counts as one
-// character of its own.
-std::size_t GbkPrefixLength(const char* text, std::size_t limit);
-
 // "%d年%d月%d日\n%d:%d:%02d" of the moment followed by the calendar text (read up to
 // its terminator or kTrayCalendarBufferSize bytes, whichever comes first; null counts as
-// empty), cut to 63 bytes by GbkPrefixLength, the rest of `tip` zeros.
+// empty), cut to 63 bytes on a character boundary, the rest of `tip` zeros.
 void ComposeTrayTip(const LocalTime& now, const char* calendarText, char (&tip)[kTrayTipSize]);
 
 } // namespace luna

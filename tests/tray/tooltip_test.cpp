@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/calendar_text.h"
+#include "shared/gbk_text.h"
 
 namespace luna {
 namespace {
@@ -75,12 +76,12 @@ TEST(TrayTip, EveryDayOfTheCalendarFitsOnACharacterBoundary) {
                     const std::string tip = Tip(now, calendar);
                     ASSERT_LE(tip.size(), kTrayTipSize - 1);
                     // Whole characters only, and as many as fit.
-                    ASSERT_EQ(GbkPrefixLength(tip.c_str(), tip.size()), tip.size());
+                    ASSERT_EQ(GbkCutLength(tip.c_str(), tip.size()), tip.size());
                     char full[400] = {};
                     std::snprintf(full, sizeof full, "%d年%d月%d日\n%d:%d:%02d%s", year, month, day,
                                   hour, 59, 59, calendar);
                     ASSERT_EQ(std::string(full).compare(0, tip.size(), tip), 0);
-                    ASSERT_EQ(GbkPrefixLength(full, kTrayTipSize - 1), tip.size());
+                    ASSERT_EQ(GbkCutLength(full, kTrayTipSize - 1), tip.size());
                 }
             }
         }
@@ -92,23 +93,6 @@ TEST(TrayTip, UnterminatedCalendarBufferIsReadNoFurtherThanItsSize) {
     std::memset(calendar, 'c', sizeof calendar);
     const std::string tip = Tip(kMorning, calendar);
     EXPECT_EQ(tip.size(), 63u);
-}
-
-TEST(GbkPrefix, CountsWholeCharacters) {
-    EXPECT_EQ(GbkPrefixLength(nullptr, 10), 0u);
-    EXPECT_EQ(GbkPrefixLength("", 10), 0u);
-    EXPECT_EQ(GbkPrefixLength("abc", 10), 3u);
-    EXPECT_EQ(GbkPrefixLength("abc", 2), 2u);
-    EXPECT_EQ(GbkPrefixLength("a农", 2), 1u);
-    EXPECT_EQ(GbkPrefixLength("a农", 3), 3u);
-    EXPECT_EQ(GbkPrefixLength("农历", 3), 2u);
-    // A lead byte followed by a byte that cannot trail it counts alone.
-    EXPECT_EQ(GbkPrefixLength("\x81\x7F", 1), 1u);
-    EXPECT_EQ(GbkPrefixLength("\x81\n", 1), 1u);
-    EXPECT_EQ(GbkPrefixLength("\xFE", 1), 1u);
-    // Lead bytes that are trails too ("\x81\x81\x81"): pairs from the start.
-    EXPECT_EQ(GbkPrefixLength("\x81\x81\x81", 2), 2u);
-    EXPECT_EQ(GbkPrefixLength("\x81\x81\x81\x81", 3), 2u);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calendar/names.h"
+#include "shared/gbk_text.h"
 
 namespace luna::lunacal {
 namespace {
@@ -14,8 +15,7 @@ constexpr std::size_t kLabelColumns = 8;
 constexpr std::size_t kGridColumns = 7 * kCellColumns;
 
 std::size_t CharBytes(const std::string& text, std::size_t at) {
-    const unsigned char c = static_cast<unsigned char>(text[at]);
-    return (c >= 0x81 && c != 0xFF && at + 1 < text.size()) ? 2 : 1;
+    return GbkCharBytes(text.data() + at, text.size() - at);
 }
 
 std::string Centered(const std::string& text, std::size_t columns) {

@@ -1,8 +1,11 @@
 #include "tools/shell/control_window.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 
 #include "tools/shell/module_probe.h"
+#include "tools/shell/other_tool.h"
 #include "tools/shell/shell_protocol.h"
 #include "tools/shell/win_text.h"
 
@@ -40,6 +43,23 @@ void Repaint(const ShellWindows& w) {
     }
 }
 
+// "INDEX SELECTED TEXT" per item of the desktop list view, the text as UTF-8.
+std::string ListViewItems(HWND view) {
+    std::string reply;
+    const int count = view ? static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[260] = {};
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = 260;
+        SendMessageW(view, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+        const bool selected = SendMessageW(view, LVM_GETITEMSTATE, i, LVIS_SELECTED) != 0;
+        reply += std::to_string(i) + (selected ? " 1 " : " 0 ") + WideToUtf8(text) + "\n";
+    }
+    return reply;
+}
+
 void HandleRequest(ShellContext& ctx, ShellRequest& request) {
     const ShellWindows& w = ctx.windows;
     const std::string& what = request.words[0];
@@ -75,6 +95,12 @@ void HandleRequest(ShellContext& ctx, ShellRequest& request) {
                       m.countKnown ? std::to_string(m.loadCount).c_str() : "?",
                       m.countKnown && m.loadCount == -1 ? 1 : 0);
         request.reply = text;
+    } else if (what == "items") {
+        request.reply = ListViewItems(w.listView);
+    } else if (what == "other-tool") {
+        request.reply = OtherToolReport();
+    } else if (what == "other-tool-restore") {
+        request.reply = OtherToolRestore(ctx);
     } else if (what == "repaint") {
         Repaint(w);
         request.reply = "ok";
@@ -123,6 +149,14 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
         break;
     }
+    case WM_TIMER:
+        if (wParam == kOtherToolTimer) {
+            if (ShellContext* ctx = ContextOf(hwnd)) {
+                OtherToolTick(*ctx);
+            }
+            return 0;
+        }
+        break;
     case WM_COPYDATA:
         return OnRequest(hwnd, reinterpret_cast<HWND>(wParam),
                          reinterpret_cast<const COPYDATASTRUCT*>(lParam));

@@ -124,6 +124,17 @@ HWND CreateChild(HINSTANCE instance, ShellContext& ctx, HWND parent, const char*
                            0, rc.right, rc.bottom, parent, nullptr, instance, &ctx);
 }
 
+// Windows 11 24H2: the wallpaper's WorkerW is a child of Progman, below SHELLDLL_DefView.
+bool CreateWallpaperChild(HINSTANCE instance, ShellContext& ctx) {
+    ShellWindows& w = ctx.windows;
+    w.workerW = CreateChild(instance, ctx, w.progman, kWorkerWClass);
+    if (!w.workerW) {
+        return false;
+    }
+    SetWindowPos(w.workerW, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
 } // namespace
 
 bool RegisterDesktopClasses(HINSTANCE instance) {
@@ -160,6 +171,9 @@ bool CreateDesktop(HINSTANCE instance, ShellContext& ctx) {
         return false;
     }
     ctx.procs.defView = GetWindowLongPtrA(w.defView, GWLP_WNDPROC);
+    if (ctx.options.win11Layout && !CreateWallpaperChild(instance, ctx)) {
+        return false;
+    }
     if (ctx.options.activeDesktop) {
         w.ieServer = CreateChild(instance, ctx, w.defView, kIeServerClass);
     }
@@ -169,6 +183,9 @@ bool CreateDesktop(HINSTANCE instance, ShellContext& ctx) {
             return false;
         }
         ctx.procs.listView = GetWindowLongPtrA(w.listView, GWLP_WNDPROC);
+        if (ctx.options.wideItem) {
+            AddWideItem(w.listView);
+        }
     }
     return true;
 }

@@ -11,5 +11,7 @@ bool RegisterDesktopClasses(HINSTANCE instance);
 bool CreateDesktop(HINSTANCE instance, ShellContext& ctx);
 // Creates and fills the icon list view covering `parent`.
 HWND CreateDesktopListView(HINSTANCE instance, HWND parent);
+// Adds the item of --wide-item: a name outside code page 936.
+void AddWideItem(HWND view);
 
 } // namespace luna::tools

@@ -59,4 +59,14 @@ HWND CreateDesktopListView(HINSTANCE instance, HWND parent) {
     return view;
 }
 
+void AddWideItem(HWND view) {
+    // Hangul and an emoji: neither has a GBK form, so any narrow step on the way loses them.
+    static wchar_t name[] = L"\uD55C\uAE00\U0001F600";
+    LVITEMW lv{};
+    lv.mask = LVIF_TEXT | LVIF_IMAGE;
+    lv.iItem = static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
+    lv.pszText = name;
+    SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lv));
+}
+
 } // namespace luna::tools

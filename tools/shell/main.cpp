@@ -1,7 +1,8 @@
 // lunashell: a stand-in for the Windows shell's desktop and taskbar, for tests and the demo.
 //
 //   lunashell.exe [--log FILE] [--no-defview] [--no-listview] [--no-clock]
-//                 [--active-desktop] [--workerw] [--one-thread]
+//                 [--active-desktop] [--workerw] [--one-thread] [--win11-24h2]
+//                 [--other-tool] [--wide-item]
 //
 // It logs "ready" once every window exists and then runs until a test asks it to quit
 // (request "quit", see shell_protocol.h) or it is killed.
@@ -15,6 +16,7 @@
 #include "tools/shell/control_window.h"
 #include "tools/shell/desktop.h"
 #include "tools/shell/display_change.h"
+#include "tools/shell/other_tool.h"
 #include "tools/shell/taskbar.h"
 #include "tools/shell/win_text.h"
 
@@ -67,6 +69,14 @@ void LogWindows(ShellContext& ctx) {
                    HexValue(ULONG_PTR(w.notify)).c_str(), HexValue(ULONG_PTR(w.clock)).c_str());
 }
 
+// As the real shell does whenever it starts, after a crash too: programs add their
+// notification icons again.
+void AnnounceTaskbar(ShellContext& ctx) {
+    const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    PostMessageA(HWND_BROADCAST, message, 0, 0);
+    ctx.log.Printf("broadcast TaskbarCreated=0x%X", message);
+}
+
 int Run(HINSTANCE instance) {
     ShellContext ctx;
     std::string error;
@@ -113,8 +123,12 @@ int Run(HINSTANCE instance) {
 
     ctx.windows.control = CreateControlWindow(instance, ctx);
     LogWindows(ctx);
+    if (ctx.options.otherTool) {
+        WatchForOtherTool(ctx);
+    }
     ctx.log.Printf("ready desktop-thread=%lu taskbar-thread=%lu", ctx.desktopThread,
                    ctx.taskbarThread);
+    AnnounceTaskbar(ctx);
 
     RunMessageLoop();
 

@@ -33,6 +33,9 @@ BED_WORK=${LUNA_WINE_WORK:-$BED_SOURCE_DIR/build/wine-work/$BED_NAME}
 BED_TIMEOUT=${LUNA_WINE_TIMEOUT:-300}
 BED_SHELL_EXE=$BED_WIN64/tools/shell/lunashell.exe
 BED_PROBE_EXE=$BED_WIN64/tools/winprobe/winprobe.exe
+# The hook library's file name carries its version (lunahook-1.0.0.dll); the build writes it.
+BED_HOOK_DLL=$(tr -d '\r\n' <"$BED_WIN64/lunahook.name" 2>/dev/null)
+BED_HOOK_DLL=${BED_HOOK_DLL:-lunahook.dll}
 BED_SKIP=77
 # Bump when the recipe of the template prefix changes.
 BED_TEMPLATE_RECIPE=1
@@ -177,7 +180,9 @@ bed_start() {
     shift 2
     [[ -f "$program" ]] || program=$BED_WIN64/$program
     [[ -f "$program" ]] || fail "no program $program"
-    bed_env "$BED_WINE64" "$program" "$@" >"$BED_RUN/$name.out" 2>&1 &
+    # env execs the loader, so that $! is the Wine process itself.
+    bed_env_vars
+    env "${BED_ENV[@]}" "$BED_WINE64" "$program" "$@" >"$BED_RUN/$name.out" 2>&1 &
     BED_PIDS[$name]=$!
 }
 
@@ -203,14 +208,20 @@ bed_kill() {
     wait_until 10 bed_pid_gone "$pid"
 }
 
-# bed_env COMMAND...: runs a command with the bed's locale and, where set, its faked clock.
-bed_env() {
-    local -a vars=(LANG="$BED_LANG" LC_ALL="$BED_LANG")
+# bed_env_vars: BED_ENV becomes the variables of every Wine process: the bed's locale and,
+# where set, its faked clock.
+bed_env_vars() {
+    BED_ENV=(LANG="$BED_LANG" LC_ALL="$BED_LANG")
     if [[ -n "$BED_FAKETIME_FILE" ]]; then
-        vars+=(LD_PRELOAD="$BED_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$BED_FAKETIME_FILE"
+        BED_ENV+=(LD_PRELOAD="$BED_FAKETIME_LIB" FAKETIME_TIMESTAMP_FILE="$BED_FAKETIME_FILE"
             FAKETIME_NO_CACHE=1)
     fi
-    env "${vars[@]}" "$@"
+}
+
+# bed_env COMMAND...: runs a command in the foreground with those variables.
+bed_env() {
+    bed_env_vars
+    env "${BED_ENV[@]}" "$@"
 }
 
 # bed_wine ARGS...: runs the 64-bit Wine loader in the foreground with the bed's locale.
@@ -313,7 +324,8 @@ bed_pixel() {
 # ---------------------------------------------------------------- the stand-in shell
 
 # bed_shell_start [OPTIONS...]: starts lunashell (options: --no-defview --no-listview
-# --no-clock --active-desktop --workerw --one-thread) and waits until its windows exist.
+# --no-clock --active-desktop --workerw --win11-24h2 --one-thread --other-tool --wide-item)
+# and waits until its windows exist.
 bed_shell_start() {
     BED_SHELL_LOG=$BED_RUN/shell.log
     rm -f "$BED_SHELL_LOG"
@@ -322,7 +334,8 @@ bed_shell_start() {
 }
 
 # bed_shell REQUEST...: asks the running stand-in shell (ping, windows, subclassed, procs,
-# module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, layout, repaint, quit).
+# module NAME, tray, tip ID, icon-rect ID, tray-callback ID MSG, items, other-tool,
+# other-tool-restore, layout, repaint, quit).
 bed_shell() { probe shell "$@"; }
 
 # bed_shell_says REGEX REQUEST...: the shell's reply matches, e.g.

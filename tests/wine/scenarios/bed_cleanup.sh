@@ -15,7 +15,7 @@ echo "inner xvfb=\$BED_XVFB_PID display=\$BED_DISPLAY prefix=\$BED_PREFIX"
 bed_shell_start
 echo "inner shell started"
 # "hang": wait to be stopped (short sleeps, so none outlives the run for long)
-while [[ "\${1:-}" == hang ]]; do sleep 1; done
+while [[ "\${1:-}" == hang ]]; do sleep 1; done # deliberate: hangs until stopped
 # "slow": one long wait, which the time limit must cut short
 [[ "\${1:-}" == slow ]] && wait_until 600 false
 bed_finish

@@ -20,7 +20,7 @@ check_match "FindWindow(Progman) finds the stand-in's desktop" \
 check_eq "nothing is subclassed at start" "desktop=0 view=0 clock=0" "$(bed_shell subclassed)"
 check_match "the shell's own module counts as loaded" "^loaded=1" \
     "$(bed_shell module lunashell.exe)"
-check_eq "lunahook is not loaded" "loaded=0 count=? pinned=0" "$(bed_shell module lunahook.dll)"
+check_eq "lunahook is not loaded" "loaded=0 count=? pinned=0" "$(bed_shell module "$BED_HOOK_DLL")"
 desktop_thread=$(probe pid Progman | cut -d' ' -f2)
 taskbar_thread=$(probe pid Shell_TrayWnd | cut -d' ' -f2)
 check "desktop and taskbar run on two threads" test "$desktop_thread" != "$taskbar_thread"

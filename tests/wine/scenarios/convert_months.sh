@@ -7,7 +7,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
-bed_require "$LUNAVIS" app/lunahook.dll app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
 bed_init
 bed_shell_start
 editors_install
@@ -193,8 +193,7 @@ check_match "February 2099: the days are still shown" "^ 1$" \
     "$(control_text "$CONVERT_DIALOG/@$((1013 + $(date -d 2099-02-01 +%w)))")"
 
 # ---- Enter does nothing; Esc closes the dialog.
-probe post "$CONVERT_DIALOG" WM_COMMAND 1 >/dev/null
-sleep 0.5
+probe send "$CONVERT_DIALOG" WM_COMMAND 1 >/dev/null # answered once handled
 check "Enter leaves the dialog open" probe find "$CONVERT_DIALOG"
 probe post "$CONVERT_DIALOG" WM_COMMAND 2 >/dev/null
 check "Esc closes it" probe wait-gone "$CONVERT_DIALOG" 10

@@ -5,7 +5,7 @@
 # timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "hook/$BED_HOOK_DLL"
 bed_init
 
 data=$BED_RUN/data
@@ -27,8 +27,17 @@ read -r _ _ _ view_bottom <<<"$(probe rect "$DESK_VIEW" | tr -d '\r')"
 reload() {
     desk_reg_display DeskTopStyle REG_DWORD "$2"
     [[ -n "${3:-}" ]] && desk_reg_display DeskTopBackColor REG_DWORD "$3"
+    local before=$shot
     check_eq "UM_RELOADBACK answers 1 ($1)" 1 "$(probe send "$DESK_VIEW" UM_RELOADBACK | tr -d '\r')"
-    shot=$(bed_screenshot "$1")
+    # The rebuilt background reaches the screen with the next paint, after the answer.
+    wait_until 15 left_third_changed "$before" "$1"
+}
+
+# left_third_changed BEFORE NAME: a new screenshot NAME (kept in $shot) differs from BEFORE
+# in the left third.
+left_third_changed() {
+    shot=$(bed_screenshot "$2")
+    (($(desk_diff "$1" "$shot" $DESK_LEFT) > 0))
 }
 
 # overlay_drawn SHOT: clock strip and calendar text carry white text, the grid yellow text.
@@ -72,7 +81,7 @@ check "overlay drawn again over the bitmap" overlay_drawn "$shot"
 reload random1 3
 first=$(bed_pixel "$shot" 100 300)
 check_eq "random: the left third in one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$first")"
-sleep 1.1 # the generator is seeded with the time in seconds
+bed_wait_clock_turns 1 # the generator is seeded with the time in seconds
 reload random2 3
 second=$(bed_pixel "$shot" 100 300)
 check_eq "random again: one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$second")"

@@ -216,8 +216,5 @@ desk_today_cell() {
 
 # desk_wait_second_below N: waits until the clock's second is below N (so that the next
 # few seconds stay in this minute).
-desk_wait_second_below() {
-    while (($(date +%-S) >= $1)); do
-        sleep 0.5
-    done
-}
+desk_second_below() { (($(date +%-S) < $1)); }
+desk_wait_second_below() { wait_until 65 desk_second_below "$1"; }

@@ -8,7 +8,7 @@
 # timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "hook/$BED_HOOK_DLL"
 bed_init
 
 bg='64 64 64'
@@ -42,12 +42,14 @@ check_eq "nothing between the text and the grid's left edge" 0 \
 # ---- the clock strip follows the seconds
 desk_wait_second_below 50
 a=$(bed_screenshot second-a)
-second=$(date +%S)
-second_passed() { [[ "$(date +%S)" != "$second" ]]; }
-wait_until 3 second_passed
-sleep 0.5
-b=$(bed_screenshot second-b)
-check "clock strip changed within a second" test "$(desk_diff "$a" "$b" $DESK_CLOCK)" -gt 0
+# region_changed FROM NAME REGION...: a new screenshot NAME differs from FROM in the region.
+region_changed() {
+    local from=$1 name=$2
+    shift 2
+    (($(desk_diff "$from" "$(bed_screenshot "$name")" "$@") > 0))
+}
+check "clock strip changed within a second" wait_until 3 region_changed "$a" second-b $DESK_CLOCK
+b=$BED_RUN/second-b.png
 check_eq "the calendar text stayed" 0 "$(desk_diff "$a" "$b" $DESK_CALTEXT)"
 check_eq "the grid stayed" 0 "$(desk_diff "$a" "$b" $DESK_GRID)"
 read -r l _ r _ <<<"$(desk_bbox "$b" $DESK_CLOCK "$bg")"
@@ -57,7 +59,7 @@ with_seconds=$((r - l))
 desk_wait_second_below 50
 check_eq "CD_SETTINGS answered" 1 "$(desk_send_settings showSeconds=0)"
 c=$(bed_screenshot no-seconds-a)
-sleep 1.5
+bed_wait_clock_turns 2 # the seconds no longer drawn: a tick must have had its chance
 d=$(bed_screenshot no-seconds-b)
 check_eq "without seconds the clock stays within the minute" 0 "$(desk_diff "$c" "$d" $DESK_CLOCK)"
 read -r l _ r _ <<<"$(desk_bbox "$d" $DESK_CLOCK "$bg")"
@@ -73,7 +75,7 @@ check_eq "a 59-byte font is answered" 1 \
 check_eq "an empty payload is answered" 1 "$(probe copydata-hex "$DESK_VIEW" 10 '' | tr -d '\r')"
 desk_wait_second_below 55
 e=$(bed_screenshot short-records)
-sleep 1.2
+bed_wait_clock_turns 2
 f=$(bed_screenshot short-records-b)
 check_eq "seconds still hidden after the short record" 0 "$(desk_diff "$e" "$f" $DESK_CLOCK)"
 check_eq "grid unchanged by the short font" 0 "$(desk_diff "$d" "$f" $DESK_GRID)"
@@ -85,9 +87,9 @@ check_eq "CD_SETTINGSQUIET answered" 1 \
 g=$(bed_screenshot quiet)
 check_eq "quiet record: grid not redrawn" 0 "$(desk_diff "$f" "$g" $DESK_GRID)"
 h=$(bed_screenshot quiet-later)
-sleep 1.2
-i=$(bed_screenshot quiet-later-b)
-check "quiet record: the next ticks show the seconds again" test "$(desk_diff "$h" "$i" $DESK_CLOCK)" -gt 0
+check "quiet record: the next ticks show the seconds again" \
+    wait_until 3 region_changed "$h" quiet-later-b $DESK_CLOCK
+i=$BED_RUN/quiet-later-b.png
 
 # ---- a larger calendar font redraws the grid at once
 check_eq "CD_CALENDARFONT answered" 1 \

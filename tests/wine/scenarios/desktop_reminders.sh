@@ -8,7 +8,7 @@
 # timeout: 360
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "hook/$BED_HOOK_DLL"
 bed_init
 
 bg='64 64 64'

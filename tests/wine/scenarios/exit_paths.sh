@@ -7,7 +7,7 @@
 # while the exit is under way do no harm.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL"
 bed_init
 bed_shell_start
 

@@ -5,13 +5,13 @@
 # writes only its opening line, and lunavis's own exit afterwards is harmless too.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL"
 bed_init
 bed_shell_start
 lunavis_start_hooked
 
 # Another process maps the same library file, and with it the same shared record.
-hook_dll=$(bed_winpath "$BED_WIN64/app/lunahook.dll")
+hook_dll=$(bed_winpath "$BED_WIN64/app/$BED_HOOK_DLL")
 end_hook() { bed_wine rundll32.exe "$hook_dll,EndHook" >/dev/null 2>&1; }
 
 end_hook

@@ -4,7 +4,7 @@
 # lines, returns 0 and leaves no hook, and lunavis runs on (icon shown) and exits cleanly.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL"
 bed_init
 
 restart_shell() {
@@ -33,7 +33,7 @@ wait_until 20 tray_has_icon || fail "lunavis did not come up"
 check_eq "one log line only" "桌面窗口未能找到" "$(bed_debug_log)"
 stir_shell
 check_eq "lunahook did not reach the shell" "loaded=0 count=? pinned=0" \
-    "$(bed_shell module lunahook.dll)"
+    "$(bed_shell module "$BED_HOOK_DLL")"
 check_eq "the clock is not subclassed" "desktop=- view=- clock=0" "$(bed_shell subclassed)"
 lunavis_exit nodefview
 check "the process has ended" bed_wait_exit nodefview 20

@@ -62,3 +62,10 @@ visible_windows_of() {
     probe toplevel | awk -v pid="pid=$1" '$NF == pid && / visible=1 /' |
         sed -E 's/.* class=([^ ]*) visible=1 text=(.*) pid=.*/\1[\2]/'
 }
+
+# menu_other_than HANDLE: the open popup menu is another one than HANDLE.
+menu_other_than() {
+    local now
+    now=$(probe find '#32768' 2>/dev/null)
+    [[ "$now" != "$1" ]]
+}

@@ -39,7 +39,7 @@ reg_has_value() { bed_wine reg query "$1" /v "$2" >/dev/null 2>&1; }
 reg_value() { bed_reg_query "$1" "$2" | sed -nE "s/^ *$2 +REG_[A-Z_]+ +//p"; }
 
 install 1
-for f in lunavis.exe lunahook.dll res/back.bmp README.txt LICENSE.txt uninstall.exe; do
+for f in lunavis.exe "$BED_HOOK_DLL" res/back.bmp README.txt LICENSE.txt uninstall.exe; do
     check "installed: $f" test -f "$dir/$f"
 done
 check "the Start-menu shortcut" test -f "$shortcut"
@@ -65,7 +65,7 @@ bed_reg_add "$run_key" DeskTop REG_SZ "$win_dir\\lunavis.exe"
 uninstall uninstall1
 check_exited_cleanly
 check "the uninstaller's ending ran EndHook" log_has '^恢复视图进程$'
-for f in lunavis.exe lunahook.dll res/back.bmp README.txt LICENSE.txt uninstall.exe; do
+for f in lunavis.exe "$BED_HOOK_DLL" res/back.bmp README.txt LICENSE.txt uninstall.exe; do
     check "removed: $f" test ! -e "$dir/$f"
 done
 check "the shortcut is removed" test ! -e "$shortcut"
@@ -77,8 +77,11 @@ check "the settings are kept" bed_reg_key_exists "$settings_key"
 
 # A new installation finds the data; autostart of another copy is none of its business.
 reminders=$(md5sum <"$dir/res/Reminder.rem")
+printf 'old' >"$dir/lunahook.dll" # the first release's library, left beside the reminders
 install 2
 check_eq "the reminders survive a new installation" "$reminders" "$(md5sum <"$dir/res/Reminder.rem")"
+check "an earlier version's library is cleared away" test ! -e "$dir/lunahook.dll"
+check "this version's library is installed" test -f "$dir/$BED_HOOK_DLL"
 other='C:\elsewhere\lunavis.exe'
 bed_reg_add "$run_key" DeskTop REG_SZ "$other"
 uninstall uninstall2 /PURGE

@@ -12,7 +12,7 @@ zip=$(ls "$BED_WIN64"/lunavis-*-win64.zip 2>/dev/null | sort -V | tail -n 1)
 top=$(basename "$zip" .zip)
 
 listing=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
-expected=$(printf '%s\n' "$top/LICENSE.txt" "$top/README.txt" "$top/lunahook.dll" \
+expected=$(printf '%s\n' "$top/LICENSE.txt" "$top/README.txt" "$top/$BED_HOOK_DLL" \
     "$top/lunavis.exe" "$top/res/back.bmp" | sort)
 check_eq "the ZIP holds exactly the program's files" "$expected" "$listing"
 
@@ -41,7 +41,7 @@ check_eq "the unpacked lunavis hooks the shell" "$ALL_SUBCLASSED" "$(bed_shell s
 check "its notification icon is up" tray_has_icon
 check_eq "the icon's first tip" "桌面时钟" "$(bed_shell tip $TRAY_ICON_ID)"
 check_eq "lunahook is pinned in the shell" "loaded=1 count=-1 pinned=1" \
-    "$(bed_shell module lunahook.dll)"
+    "$(bed_shell module "$BED_HOOK_DLL")"
 backimage=$(bed_reg_query 'HKCU\software\wendrix\clock' BackImage | grep BackImage)
 want="$(bed_wine winepath -w "$folder" 2>/dev/null | tr -d '\r')\\res\\back.bmp"
 check_eq "BackImage names the unpacked res\\back.bmp" "$want" \

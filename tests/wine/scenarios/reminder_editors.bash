@@ -18,7 +18,7 @@ EDITORS_APP=""
 editors_install() {
     EDITORS_APP=${1:-$BED_RUN/app}
     mkdir -p "$EDITORS_APP/res"
-    cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/lunahook.dll" "$EDITORS_APP/" ||
+    cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/$BED_HOOK_DLL" "$EDITORS_APP/" ||
         fail "cannot copy lunavis"
     cp "$BED_WIN64/app/res/back.bmp" "$EDITORS_APP/res/" || fail "cannot copy back.bmp"
 }

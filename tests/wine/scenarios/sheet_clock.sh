@@ -8,7 +8,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/sheet_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "hook/$BED_HOOK_DLL"
 bed_init
 
 data=$BED_RUN/data
@@ -43,7 +43,7 @@ check_eq "the other display values are written" "0x4 0x1 0x1 0x1" \
         sheet_reg "$KEY_DISPLAY" $v
     done | xargs)"
 check "the clock strip changed at once" not sheet_region_same "$before" "$after" "$DESK_CLOCK"
-sleep 1.5 # the only way to see that seconds are no longer drawn is to let one pass
+bed_wait_clock_turns 2 # seconds no longer drawn: a tick must have had its chance
 later=$(bed_screenshot format-later)
 check "without seconds the clock strip stands still" sheet_region_same "$after" "$later" \
     "$DESK_CLOCK"

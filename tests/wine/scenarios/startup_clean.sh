@@ -7,7 +7,7 @@
 # centred from the system menu and from UM_HELP.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
 bed_init
 bed_shell_start
 check_eq "nothing is subclassed before lunavis" "$NONE_SUBCLASSED" "$(bed_shell subclassed)"
@@ -39,7 +39,7 @@ check "the desktop view found is the shell's" log_has "^桌面窗口已经找到
 check "the list view found is the shell's" log_has "^视图窗口已经找到:${listview#0x}$"
 check "the clock found is the shell's" log_has "^时钟窗口已经找到:${clock#0x}$"
 check_eq "lunahook is pinned in the shell" "loaded=1 count=-1 pinned=1" \
-    "$(bed_shell module lunahook.dll)"
+    "$(bed_shell module "$BED_HOOK_DLL")"
 
 exe_folder=$(bed_winpath "$BED_WIN64/app")
 check_match "BackImage names res\\back.bmp beside lunavis" \

@@ -5,7 +5,7 @@
 # hooks nothing.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL"
 bed_init
 caption='岚溪创作室'
 
@@ -43,7 +43,7 @@ check_eq "nothing is subclassed" "$NONE_SUBCLASSED" "$(bed_shell subclassed)"
 check "no icon was added" tray_is_empty
 check "StartHook never ran" test ! -s "$BED_E_DIR/lunadebug.txt"
 check_eq "lunahook did not reach the shell" "loaded=0 count=? pinned=0" \
-    "$(bed_shell module lunahook.dll)"
+    "$(bed_shell module "$BED_HOOK_DLL")"
 
 # A new instance can start once the refused one has gone: the event went with it.
 bed_shell quit >/dev/null

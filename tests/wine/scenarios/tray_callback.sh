@@ -8,7 +8,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
-bed_require "$LUNAVIS" app/lunahook.dll tools/winprobe/menureader.dll tools/lunacal/lunacal.exe
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tools/winprobe/menureader.dll tools/lunacal/lunacal.exe
 bed_init
 bed_shell_start
 lunavis_start_hooked
@@ -27,7 +27,7 @@ settled_modifies() {
     local before now
     before=$(modifies)
     for _ in $(seq 1 20); do
-        sleep 0.5
+        bed_wait_clock_turns 1
         now=$(modifies)
         [[ "$now" == "$before" ]] && break
         before=$now
@@ -39,7 +39,8 @@ callback() { probe post "$MAIN_WINDOW" 0x1500 "$TRAY_ICON_ID" "$1" >/dev/null; }
 # --- a hover
 today=$(date +%F)
 bed_shell tray-callback "$TRAY_ICON_ID" WM_MOUSEMOVE >/dev/null
-check "a hover modifies the icon" wait_until 10 test "$(modifies)" -ge 1
+modifies_are() { (($(modifies) $1 $2)); }
+check "a hover modifies the icon" wait_until 10 modifies_are '>=' 1
 probe move-cursor 100 100 >/dev/null
 hovers=$(settled_modifies)
 check_match "the modify sends message, icon and tip again" \
@@ -66,9 +67,9 @@ if (($(gbk_bytes "$whole") > 63)); then
 fi
 
 # --- the timer leaves the tip alone; the next hover refreshes it
-check "the timer does not refresh the tip" not wait_until 3 test "$(modifies)" -ne "$hovers"
+check "the timer does not refresh the tip" not wait_until 3 modifies_are '!=' "$hovers"
 callback 0x200
-check "the next hover refreshes it" wait_until 10 test "$(modifies)" -eq $((hovers + 1))
+check "the next hover refreshes it" wait_until 10 modifies_are '==' $((hovers + 1))
 check "with the time of that hover" test "$(sed -n 2p <<<"$(tip)")" != "$line2"
 
 # --- clicks that do nothing

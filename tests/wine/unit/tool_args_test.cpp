@@ -26,6 +26,8 @@ TEST(ShellOptions, ParsesEveryLayoutAndRejectsNonsense) {
     EXPECT_NE(error.find("--bogus"), std::string::npos);
     EXPECT_FALSE(ParseShellOptions({"--no-defview", "--workerw"}, o, error));
     EXPECT_FALSE(ParseShellOptions({"--no-defview", "--active-desktop"}, o, error));
+    EXPECT_FALSE(ParseShellOptions({"--win11-24h2", "--workerw"}, o, error));
+    EXPECT_FALSE(ParseShellOptions({"--win11-24h2", "--no-defview"}, o, error));
 }
 
 TEST(ShellOptions, SplitsRequests) {

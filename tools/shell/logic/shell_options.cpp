@@ -19,6 +19,12 @@ bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& out,
             out.workerW = true;
         } else if (a == "--one-thread") {
             out.oneThread = true;
+        } else if (a == "--win11-24h2") {
+            out.win11Layout = true;
+        } else if (a == "--other-tool") {
+            out.otherTool = true;
+        } else if (a == "--wide-item") {
+            out.wideItem = true;
         } else if (a == "--log") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 error = "--log needs a file name";
@@ -32,6 +38,10 @@ bool ParseShellOptions(const std::vector<std::string>& args, ShellOptions& out,
     }
     if (!out.defView && (out.activeDesktop || out.workerW)) {
         error = "--no-defview cannot be combined with --active-desktop or --workerw";
+        return false;
+    }
+    if (out.win11Layout && (out.workerW || !out.defView)) {
+        error = "--win11-24h2 cannot be combined with --workerw or --no-defview";
         return false;
     }
     return true;

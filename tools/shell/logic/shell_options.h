@@ -13,6 +13,9 @@ struct ShellOptions {
     bool activeDesktop = false; // an "Internet Explorer_Server" child of SHELLDLL_DefView
     bool workerW = false;       // SHELLDLL_DefView under a top-level WorkerW, not under Progman
     bool oneThread = false;     // desktop and taskbar on one thread (default: one thread each)
+    bool win11Layout = false;   // Windows 11 24H2: the wallpaper WorkerW is a child of Progman
+    bool otherTool = false;     // subclass the view windows ourselves once lunavis has
+    bool wideItem = false;      // a desktop item whose name lies outside code page 936
     std::string logPath;        // UTF-8 event log; none when empty
 };
 
