@@ -13,6 +13,7 @@ struct ControlState {
     bool registryCleared = false;
     HWND desktopListView = nullptr; // null when the shell has no such window
     bool sheetOpen = false;         // the settings sheet is open (greys two items of the menu)
+    bool powerOffRefused = false;   // the timed shutdown fired and Windows refused to power off
 };
 
 } // namespace luna

@@ -1,9 +1,12 @@
 #include "app/festival_dialog.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/editor_controls.h"
+#include "app/exe_path.h"
+#include "shared/win32/wide_text.h"
 #include "app/logic/festival_item.h"
 #include "app/res/festival_dialog_ids.h"
 #include "shared/path_rules.h"
@@ -18,13 +21,30 @@ namespace {
 
 using Handler = MessageHandler<FestivalDialog>;
 
-std::vector<std::string> ReadFestivalItems(const char* path) {
+// The reminder page's words for a file that could not be written.
+constexpr char kSaveFailedMessage[] = "File Create error!";
+constexpr char kPartlyReadMessage[] =
+    "节日文件 %s 有一部分无法读取，列表中只有读出的节日。\n\n原文件已另存为 %s。";
+constexpr char kNoBackupMessage[] =
+    "节日文件 %s 有一部分无法读取，而且无法为它另存备份。\n\n在备份成功之前，保存不会覆盖"
+    "这个文件。";
+
+std::vector<std::string> ReadFestivalItems(HWND dialog, const char* path, SaveOverGuard& guard) {
     std::vector<std::string> records;
     std::vector<std::string> items;
-    if (ReadFestivalFile(path, &records)) {
-        for (const std::string& record : records) {
-            items.push_back(FestivalItemFromRecord(record.c_str()));
+    const ReadCompleteness read = ReadFestivalFile(path, &records);
+    for (const std::string& record : records) {
+        items.push_back(FestivalItemFromRecord(record.c_str()));
+    }
+    guard.Opened(read);
+    if (LosesDataOnSave(read)) {
+        char message[800];
+        if (guard.BeforeSave(path)) {
+            std::snprintf(message, sizeof message, kPartlyReadMessage, path, guard.BackupPath());
+        } else {
+            std::snprintf(message, sizeof message, kNoBackupMessage, path);
         }
+        MessageBoxGbk(dialog, message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     return items;
 }
@@ -85,8 +105,13 @@ bool FestivalDialog::OnDelete(WPARAM, LPARAM, LRESULT&) {
 }
 
 bool FestivalDialog::OnSave(WPARAM, LPARAM, LRESULT&) {
-    FestivalFiles(FileMode::Save);
-    lists_.Saved();
+    if (FestivalFiles(FileMode::Save)) {
+        lists_.Saved();
+    } else {
+        // Said plainly; Save stays on so that the user can try again.
+        MessageBoxGbk(Window(), kSaveFailedMessage, kPageMessageCaption,
+                      MB_OK | MB_ICONEXCLAMATION);
+    }
     ShowButtons();
     return true;
 }
@@ -104,10 +129,10 @@ bool FestivalDialog::OnDateOrTextChanged(WPARAM, LPARAM, LRESULT&) {
 
 bool FestivalDialog::FestivalFiles(FileMode mode) {
     WinRegistry hkcu(HKEY_CURRENT_USER);
-    char backImage[kPathCapacity] = {};
+    char exePath[kPathCapacity];
+    ExecutablePathGbk(exePath);
     char folder[kPathCapacity] = {};
-    if (!ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) ||
-        !FolderOfPath(backImage, folder)) {
+    if (!DataFilesFolder(hkcu, exePath, folder)) {
         return false;
     }
     char solarPath[kPathCapacity] = {};
@@ -115,18 +140,18 @@ bool FestivalDialog::FestivalFiles(FileMode mode) {
     const bool solarFits = JoinPath(folder, kSolarFileName, solarPath);
     const bool lunarFits = JoinPath(folder, kLunarFileName, lunarPath);
     if (mode == FileMode::Load) {
-        lists_.Open(solarFits ? ReadFestivalItems(solarPath) : std::vector<std::string>(),
-                    lunarFits ? ReadFestivalItems(lunarPath) : std::vector<std::string>());
+        lists_.Open(solarFits ? ReadFestivalItems(Window(), solarPath, solarGuard_)
+                              : std::vector<std::string>(),
+                    lunarFits ? ReadFestivalItems(Window(), lunarPath, lunarGuard_)
+                              : std::vector<std::string>());
         return true;
     }
     // A file that cannot be written keeps its previous content; the other is still saved.
-    if (solarFits) {
-        WriteFestivalFile(solarPath, lists_.Items(FestivalCalendar::Solar));
-    }
-    if (lunarFits) {
-        WriteFestivalFile(lunarPath, lists_.Items(FestivalCalendar::Lunar));
-    }
-    return true;
+    bool saved = solarFits && solarGuard_.BeforeSave(solarPath) &&
+                 WriteFestivalFile(solarPath, lists_.Items(FestivalCalendar::Solar));
+    saved = lunarFits && lunarGuard_.BeforeSave(lunarPath) &&
+            WriteFestivalFile(lunarPath, lists_.Items(FestivalCalendar::Lunar)) && saved;
+    return saved;
 }
 
 FestivalTargets FestivalDialog::TickedLists() const {

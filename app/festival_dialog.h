@@ -5,6 +5,7 @@
 
 #include "app/framework/dialog.h"
 #include "app/logic/festival_lists.h"
+#include "shared/file_replace.h"
 
 namespace luna {
 
@@ -25,8 +26,10 @@ class FestivalDialog : public Dialog {
     bool OnExit(WPARAM, LPARAM, LRESULT&);
     bool OnDateOrTextChanged(WPARAM, LPARAM, LRESULT&);
 
-    // Loads the two lists from, or saves them to, the festival files. False when the
-    // folder of BackImage is unknown; a file that cannot be read or written is skipped.
+    // Loads the two lists from, or saves them to, the festival files in the folder of
+    // BackImage (or "res\" beside the executable while it is missing). False when there is
+    // no folder or a file could not be written; a file that cannot be read is skipped, one
+    // read only in part is kept as a backup before it is saved over.
     bool FestivalFiles(FileMode mode);
 
     FestivalTargets TickedLists() const;
@@ -36,6 +39,8 @@ class FestivalDialog : public Dialog {
     void ShowButtons();
 
     FestivalLists lists_;
+    SaveOverGuard solarGuard_;
+    SaveOverGuard lunarGuard_;
 };
 
 } // namespace luna

@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/desktop_windows.h"
 #include "app/framework/application.h"
+#include "app/logic/system_page_rules.h"
 #include "app/res/resource_ids.h"
 #include "app/settings_copy.h"
 #include "app/settings_sheet_launch.h"
@@ -16,6 +17,12 @@
 #include "shared/win32/win_registry.h"
 
 namespace luna {
+namespace {
+
+// The settings sheet this window owns, when it is open.
+HWND OpenSettingsSheet(HWND owner);
+
+} // namespace
 
 namespace {
 
@@ -191,8 +198,13 @@ bool MainDialog::OnWindowPosChanging(WPARAM, LPARAM lParam, LRESULT&) {
 }
 
 bool MainDialog::OnOpenSettings(WPARAM, LPARAM, LRESULT& result) {
-    OpenSettings();
     result = 0;
+    // One sheet at a time: a request while it is open brings it forward.
+    if (HWND sheet = OpenSettingsSheet(Window())) {
+        SetForegroundWindow(sheet);
+        return true;
+    }
+    OpenSettings();
     return true;
 }
 
@@ -218,7 +230,7 @@ bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     if (state_.settings.shutdownArmed != 0) {
-        CheckShutdown(shutdown_, state_.settings, Window(), now);
+        CheckShutdown(shutdown_, state_.settings, Window(), now, &state_.powerOffRefused);
     }
     return false; // then the default processing
 }
@@ -286,6 +298,7 @@ void MainDialog::OpenSettings() {
     PostSheetState(1);
     RunSettingsSheet(
         {Window(), LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDI_SHEET)), state_});
+    EndSettingsSheet(state_.registryCleared); // a clearing silences only its own sheet
     PostSheetState(0);
     state_.sheetOpen = false;
 }
@@ -305,7 +318,9 @@ void MainDialog::ExitPath() {
 }
 
 void MainDialog::ShowAbout() {
-    AboutDialog about(Window());
+    // Owned by the open sheet, which is topmost, the box comes up above it; else by us.
+    HWND sheet = OpenSettingsSheet(Window());
+    AboutDialog about(sheet != nullptr ? sheet : Window());
     about.DoModal();
 }
 

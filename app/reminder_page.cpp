@@ -1,11 +1,13 @@
 #include "app/reminder_page.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/editor_controls.h"
 #include "app/logic/reminder_apply.h"
 #include "app/logic/reminder_item.h"
+#include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/sheet_font_picker.h"
 #include "app/sheet_page_context.h"
@@ -17,6 +19,15 @@ namespace {
 constexpr char kCaption[] = "岚溪工作室";
 constexpr char kNoFolderMessage[] = "File Name Get error!";
 constexpr char kCreateFailedMessage[] = "File Create error!";
+constexpr char kPartlyReadMessage[] =
+    "备忘录文件 %s 有一部分无法读取，页面只列出了读出的提醒。\n\n原文件已另存为 %s。";
+constexpr char kTooManyMessage[] =
+    "备忘录文件 %s 中的提醒太多，页面只列出了前 %u 条。\n\n原文件已另存为 %s。";
+constexpr char kNoBackupMessage[] =
+    "备忘录文件 %s 有一部分无法读取，而且无法为它另存备份。\n\n在备份成功之前，保存不会覆盖"
+    "这个文件。";
+constexpr char kBackupBeforeSaveMessage[] =
+    "无法为备忘录文件 %s 另存备份，提醒没有保存，原文件保持不变。";
 
 struct TimeCombo {
     int id;
@@ -68,8 +79,10 @@ BOOL IDD_REMINDER::OnInitDialog() {
         return TRUE;
     }
     std::vector<std::string> items;
-    ReadReminderFile(path, &items); // a missing file is an empty list
+    const ReadCompleteness read = ReadReminderFile(path, &items); // missing: an empty list
     list_.Open(items);
+    saveGuard_.Opened(read);
+    TellReadOutcome(path, read);
     ShowList();
     for (const TimeCombo& combo : kTimeCombos) {
         FillNumberCombo(Window(), combo.id, combo.first, combo.last, "%2d", 0);
@@ -115,19 +128,52 @@ bool IDD_REMINDER::OnDelete(WPARAM, LPARAM, LRESULT&) {
 }
 
 bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
+    SaveReminders();
+    return true;
+}
+
+bool IDD_REMINDER::SaveReminders() {
     char path[260];
     if (!FilePath(path)) {
-        return true;
+        return false;
     }
-    // The file is replaced only once the new one is complete: a failed save keeps the old.
-    if (!WriteReminderFile(path, list_.Items())) {
+    bool saved = false;
+    if (!saveGuard_.BeforeSave(path)) {
+        // A file read only in part is never saved over before a copy of it is kept.
+        char message[800];
+        std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, path);
+        MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    } else if (WriteReminderFile(path, list_.Items())) {
+        // The file is replaced only once the new one is complete: a failed save keeps the old.
+        saved = true;
+    } else {
         MessageBoxA(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
     }
-    list_.Saved();
+    if (saved) {
+        list_.Saved();
+    } else {
+        list_.SaveFailed();
+    }
     ShowButtons();
     // A font chosen and not yet applied still needs the sheet's Apply.
     SetModified(fontChanged_);
-    return true;
+    return saved;
+}
+
+void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read) {
+    if (!LosesDataOnSave(read)) {
+        return;
+    }
+    char message[800];
+    if (!saveGuard_.BeforeSave(path)) {
+        std::snprintf(message, sizeof message, kNoBackupMessage, path);
+    } else if (read == ReadCompleteness::TooMany) {
+        std::snprintf(message, sizeof message, kTooManyMessage, path,
+                      static_cast<unsigned>(kAppMaxFileItems), saveGuard_.BackupPath());
+    } else {
+        std::snprintf(message, sizeof message, kPartlyReadMessage, path, saveGuard_.BackupPath());
+    }
+    MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {

@@ -27,11 +27,18 @@ class sheetdia : public PropertySheetDialog {
 
   private:
     void CentreOnScreen();
+    // The sheet is about to close (OK, Cancel, Esc or the close box): reminders added or
+    // deleted and not saved are saved or dropped as the user says. False keeps it open.
+    bool MayClose();
 
     IDD_CLOCK clockPage_;
     IDD_REMINDER reminderPage_;
     IDD_CALENDER calendarPage_;
     IDD_SYSTEM systemPage_;
+    // The user said No to saving these changes (the reminder page's change count): one
+    // closing sends several of the messages that close a sheet, and asks once.
+    unsigned droppedChanges_ = 0;
+    bool dropped_ = false;
 };
 
 } // namespace luna

@@ -1,7 +1,9 @@
 #include "app/system_page.h"
 
+#include "app/exe_path.h"
 #include "app/framework/color_dialog.h"
 #include "app/framework/file_dialog.h"
+#include "shared/win32/wide_text.h"
 #include "app/res/system_page_ids.h"
 #include "app/sheet_controls.h"
 #include "app/sheet_page_context.h"
@@ -12,13 +14,20 @@ namespace {
 constexpr char kBitmapExtension[] = "bmp";
 constexpr char kBitmapFilter[] = "BitMap Files (*.bmp)|*.bmp||";
 
-// The executable's full path, or empty when it does not fit a path buffer whole.
-void ExecutablePath(char (&path)[kPathCapacity]) {
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) {
-        path[0] = '\0';
-    }
-}
+constexpr char kNoPathMessage[] =
+    "无法设为开机运行：程序所在的路径太长，或者含有简体中文（GBK）无法表示的字符。\n\n请把程序"
+    "放到只含中文、英文字母和数字的文件夹中，再试一次。";
+constexpr char kWriteFailedMessage[] =
+    "无法更改开机运行设置：写入注册表 "
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run "
+    "失败。\n\n“开机运行”显示的是现在真正保存的设置。";
+constexpr char kMachineKeyMessage[] =
+    "本程序还登记在所有用户共用的启动项中：\n"
+    "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run 的值 "
+    "DeskTop。\n\n当前账户无权删除它，所以程序仍会开机运行。请用管理员账户删除这个值。";
+constexpr char kPowerOffRefusedMessage[] =
+    "本次运行中的定时关机已经执行过，但系统拒绝了关机。\n\n定时关机在本次运行中不会再执行；"
+    "请重新启动本程序后再设定。";
 
 int SelectedIndex(HWND page, int id) {
     return static_cast<int>(SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0));
@@ -31,8 +40,8 @@ const MessageEntry<MessageHandler<IDD_SYSTEM>> IDD_SYSTEM::kMessages[] = {
     MapNotification(IDC_SYSTEM_BITMAP, BN_CLICKED, &IDD_SYSTEM::OnBitmap),
     MapNotification(IDC_SYSTEM_AUTOSTART, BN_CLICKED, &IDD_SYSTEM::OnChanged),
     MapNotification(IDC_SYSTEM_SHUTDOWN, BN_CLICKED, &IDD_SYSTEM::OnShutdown),
-    MapNotification(IDC_SYSTEM_HOURS, LBN_SELCHANGE, &IDD_SYSTEM::OnChanged),
-    MapNotification(IDC_SYSTEM_MINUTES, LBN_SELCHANGE, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_HOURS, LBN_SELCHANGE, &IDD_SYSTEM::OnShutdownTime),
+    MapNotification(IDC_SYSTEM_MINUTES, LBN_SELCHANGE, &IDD_SYSTEM::OnShutdownTime),
     MapNotification(IDC_SYSTEM_STYLE_PICTURE, BN_CLICKED, &IDD_SYSTEM::OnChanged),
     MapNotification(IDC_SYSTEM_STYLE_GRADIENT, BN_CLICKED, &IDD_SYSTEM::OnChanged),
     MapNotification(IDC_SYSTEM_STYLE_SOLID, BN_CLICKED, &IDD_SYSTEM::OnSolidColor),
@@ -47,23 +56,31 @@ bool IDD_SYSTEM::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 
 // Entries are inserted at their index, so the list's order is the numbers' order whatever
 // collation its sorting uses.
-void IDD_SYSTEM::FillNumberList(int id, int count) {
+void IDD_SYSTEM::FillNumberList(int id, int count, int selected, bool shown) {
     for (int number = 0; number < count; ++number) {
         char text[4];
         FormatListNumber(number, text);
         SendDlgItemMessageA(Window(), id, LB_INSERTSTRING, number, reinterpret_cast<LPARAM>(text));
     }
-    SendDlgItemMessageA(Window(), id, LB_SETCURSEL, 0, 0);
-    ShowPageControl(Window(), id, false);
+    SendDlgItemMessageA(Window(), id, LB_SETCURSEL, selected, 0);
+    ShowPageControl(Window(), id, shown);
 }
 
 BOOL IDD_SYSTEM::OnInitDialog() {
     HWND page = Window();
     page_ = SystemStateFromSettings(state_.settings);
+    page_.powerOffRefused = state_.powerOffRefused;
     const SystemPageControls c = SystemControlsFromSettings(state_.settings);
-    SetTicked(page, IDC_SYSTEM_AUTOSTART, c.autoStart);
-    FillNumberList(IDC_SYSTEM_HOURS, kShutdownHours);
-    FillNumberList(IDC_SYSTEM_MINUTES, kShutdownMinutes);
+    // The box shows what really starts this program: a Run value of the user or machine.
+    char exePath[kPathCapacity];
+    ExecutablePathGbk(exePath);
+    WinRegistry user(HKEY_CURRENT_USER);
+    WinRegistry machine(HKEY_LOCAL_MACHINE);
+    SetTicked(page, IDC_SYSTEM_AUTOSTART, ReadAutostart(user, machine, exePath).On());
+    // An armed shutdown shows ticked, with its time.
+    SetTicked(page, IDC_SYSTEM_SHUTDOWN, c.shutdown);
+    FillNumberList(IDC_SYSTEM_HOURS, kShutdownHours, c.hourIndex, c.shutdown);
+    FillNumberList(IDC_SYSTEM_MINUTES, kShutdownMinutes, c.minuteIndex, c.shutdown);
     switch (c.style) {
     case DesktopStyleButton::Random:
         SetTicked(page, IDC_SYSTEM_STYLE_RANDOM, true);
@@ -90,6 +107,13 @@ bool IDD_SYSTEM::OnShutdown(WPARAM, LPARAM, LRESULT&) {
     const bool armed = IsTicked(Window(), IDC_SYSTEM_SHUTDOWN);
     ShowPageControl(Window(), IDC_SYSTEM_HOURS, armed);
     ShowPageControl(Window(), IDC_SYSTEM_MINUTES, armed);
+    page_.shutdownChanged = true;
+    SetModified(true);
+    return true;
+}
+
+bool IDD_SYSTEM::OnShutdownTime(WPARAM, LPARAM, LRESULT&) {
+    page_.shutdownChanged = true;
     SetModified(true);
     return true;
 }
@@ -145,9 +169,40 @@ bool IDD_SYSTEM::OnApply() {
     PageContext apply(state_, Window());
     WinRegistry machine(HKEY_LOCAL_MACHINE);
     char exePath[kPathCapacity];
-    ExecutablePath(exePath);
-    ApplySystemPage(apply.context, machine, exePath, page_, ReadControls());
+    ExecutablePathGbk(exePath);
+    TellApplyOutcome(ApplySystemPage(apply.context, machine, exePath, page_, ReadControls()));
     return true;
+}
+
+// The box shows what is stored now, and the user hears about whatever did not happen.
+void IDD_SYSTEM::TellApplyOutcome(const SystemApplyOutcome& outcome) {
+    const char* message = nullptr;
+    switch (outcome.autoStart) {
+    case AutostartOutcome::NoPath:
+        message = kNoPathMessage;
+        break;
+    case AutostartOutcome::WriteFailed:
+        message = kWriteFailedMessage;
+        break;
+    case AutostartOutcome::MachineKeyKept:
+        message = kMachineKeyMessage;
+        break;
+    default:
+        break;
+    }
+    if (!state_.registryCleared) {
+        SetTicked(Window(), IDC_SYSTEM_AUTOSTART, state_.settings.autoStart != 0);
+    }
+    if (message != nullptr) {
+        MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    }
+    if (outcome.shutdownNotArmed) {
+        SetTicked(Window(), IDC_SYSTEM_SHUTDOWN, false);
+        ShowPageControl(Window(), IDC_SYSTEM_HOURS, false);
+        ShowPageControl(Window(), IDC_SYSTEM_MINUTES, false);
+        MessageBoxGbk(Window(), kPowerOffRefusedMessage, kPageMessageCaption,
+                      MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 } // namespace luna

@@ -23,9 +23,11 @@ class IDD_SYSTEM : public PropertyPage {
     bool OnShutdown(WPARAM, LPARAM, LRESULT&);
     bool OnSolidColor(WPARAM, LPARAM, LRESULT&);
     bool OnChanged(WPARAM, LPARAM, LRESULT&);
+    bool OnShutdownTime(WPARAM, LPARAM, LRESULT&);
 
-    void FillNumberList(int id, int count);
+    void FillNumberList(int id, int count, int selected, bool shown);
     SystemPageControls ReadControls() const;
+    void TellApplyOutcome(const SystemApplyOutcome& outcome);
 
     static const MessageEntry<MessageHandler<IDD_SYSTEM>> kMessages[];
 

@@ -26,14 +26,16 @@ void EnableShutdownPrivilege() {
 } // namespace
 
 void CheckShutdown(ShutdownTrigger& trigger, const DisplaySettings& settings, HWND mainWindow,
-                   const SYSTEMTIME& now) {
+                   const SYSTEMTIME& now, bool* refused) {
     if (!trigger.Tick(settings, now.wHour, now.wMinute)) {
         return;
     }
     KillTimer(mainWindow, kMainTimerId);
     EndHook();
     EnableShutdownPrivilege();
-    ExitWindowsEx(EWX_POWEROFF, 0);
+    if (!ExitWindowsEx(EWX_POWEROFF, 0)) {
+        *refused = true;
+    }
 }
 
 } // namespace luna

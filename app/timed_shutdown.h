@@ -11,9 +11,10 @@ namespace luna {
 
 // Runs the power-off sequence when the armed time has come and it has not run before in
 // this run: the main window's timer stops, the shell is unhooked, the shutdown privilege
-// is enabled and Windows is asked to power off. Nothing is examined: when Windows refuses,
-// lunavis runs on without its timer and unhooked, and does not try again.
+// is enabled and Windows is asked to power off. When Windows refuses, lunavis runs on
+// without its timer and unhooked, does not try again, and sets *refused so that the
+// system page can say so when the user arms the shutdown again.
 void CheckShutdown(ShutdownTrigger& trigger, const DisplaySettings& settings, HWND mainWindow,
-                   const SYSTEMTIME& now);
+                   const SYSTEMTIME& now, bool* refused);
 
 } // namespace luna

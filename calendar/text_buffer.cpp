@@ -43,7 +43,8 @@ void TextBuffer::Append(const char* text) {
 }
 
 void TextBuffer::AppendFormat(const char* format, ...) {
-    // Every formatted piece of the calendar texts is short; a longer one is cut.
+    // Every formatted piece of the calendar texts is short; a longer one is cut on a
+    // character boundary, appended as far as it goes, and ends the text.
     char piece[256];
     va_list args;
     va_start(args, format);
@@ -52,12 +53,13 @@ void TextBuffer::AppendFormat(const char* format, ...) {
     if (written < 0 || truncated_) {
         return;
     }
-    std::size_t size = static_cast<std::size_t>(written);
-    if (size >= sizeof piece) {
-        size = GbkCutLength(piece, sizeof piece - 1);
-        truncated_ = true;
+    const std::size_t size = static_cast<std::size_t>(written);
+    if (size < sizeof piece) {
+        AppendBytes(piece, size);
+        return;
     }
-    AppendBytes(piece, size);
+    AppendBytes(piece, GbkCutLength(piece, sizeof piece - 1));
+    truncated_ = true;
 }
 
 } // namespace luna

@@ -63,17 +63,13 @@ HBITMAP LoadStretchedToScreen(const char* path) {
 } // namespace
 
 HBITMAP ReadBackgroundSettings() {
-    m_DeskTopStyle = 0;
-    m_DeskTopBackColor = 0;
-    ReadRegistryNumber(regkey::Display, regvalue::DeskTopStyle, m_DeskTopStyle);
-    if (m_DeskTopStyle != kStyleBitmap) {
+    const BackgroundSettings read = ReadBackgroundRegistry();
+    m_DeskTopStyle = read.style;
+    m_DeskTopBackColor = read.backColor;
+    if (m_DeskTopStyle != kStyleBitmap || !read.hasBackImage || read.backImage[0] == '\0') {
         return nullptr;
     }
-    char path[kPathCapacity];
-    if (!ReadBackImagePath(path) || path[0] == '\0') {
-        return nullptr;
-    }
-    return LoadStretchedToScreen(path);
+    return LoadStretchedToScreen(read.backImage);
 }
 
 void FillBackground(HDC background) {
@@ -84,13 +80,9 @@ void FillBackground(HDC background) {
             FillWith(background, RECT{0, row, m_ScreenWidth, row + 1}, GradientRowColor(row));
         }
         break;
-    case kStyleSolid: {
-        std::uint32_t color = 0;
-        ReadRegistryNumber(regkey::Display, regvalue::DeskTopBackColor, color);
-        m_DeskTopBackColor = color;
+    case kStyleSolid:
         FillWith(background, whole, m_DeskTopBackColor);
         break;
-    }
     case kStyleRandom:
         FillWith(background, whole,
                  RandomBackgroundColor(static_cast<std::uint32_t>(std::time(nullptr))));

@@ -1,18 +1,14 @@
-// The three registry values the library reads itself, inside the shell.
+// The registry values the library reads itself, inside the shell, from HKEY_CURRENT_USER
+// (rules in logic/background_settings.h).
 #pragma once
 
-#include <cstdint>
+#include "hook/logic/background_settings.h"
 
 namespace luna {
 
-// ReadRegistryValue of registry_value.h on HKEY_CURRENT_USER.
-int ReadRegistryValue(const char* subkey, const char* valueName, void* destination,
-                      std::uint32_t capacity);
-
-// Both read into 32-bit destinations (4 bytes).
-int ReadRegistryNumber(const char* subkey, const char* valueName, std::uint32_t& value);
+BackgroundSettings ReadBackgroundRegistry();
 
 // The BackImage path into a 260-byte buffer, always terminated ("" when unreadable).
-int ReadBackImagePath(char (&path)[260]);
+int ReadBackImagePath(char (&path)[kPathCapacity]);
 
 } // namespace luna

@@ -1,7 +1,10 @@
 #include "hook/desktop_state.h"
 #include "hook/overlay.h"
 
+#include <cstring>
 #include <initializer_list>
+
+#include "hook/logic/copy_data_action.h"
 
 namespace luna {
 
@@ -9,8 +12,12 @@ bool AdoptOverlayFont(HDC surface, HFONT& slot, const LOGFONTA& received) {
     if (surface == nullptr) {
         return false;
     }
-    LOGFONTA font = received;
-    font.lfFaceName[LF_FACESIZE - 1] = '\0'; // the sender may not have terminated it
+    // An absurd height (INT_MIN, say) would make the text invisible: cut to a sane range.
+    FontRecord record;
+    std::memcpy(&record, &received, sizeof record);
+    record = SaneReceivedFont(record);
+    LOGFONTA font;
+    std::memcpy(&font, &record, sizeof font);
     HFONT made = CreateFontIndirectA(&font);
     if (made == nullptr) {
         return false;

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, -fsanitize=fuzzer,address) in build/fuzz and runs
-# each for a bounded time (FUZZ_SECONDS, 20 by default). Fails when a target crashes or
-# finds an input that breaks one of its properties; the input is kept in
-# build/fuzz/artifacts.
+# each for a bounded time: 30 s (the budget of the test run), or the seconds given as the
+# first argument (or FUZZ_SECONDS) for a deliberate, longer run, e.g. `scripts/fuzz.sh 600`.
+# Fails when a target crashes or finds an input that breaks one of its properties; the
+# input is kept in build/fuzz/artifacts. The corpus in build/fuzz/corpus grows run by run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${FUZZ_SECONDS:-20}"
+seconds="${1:-${FUZZ_SECONDS:-30}}"
+[[ "$seconds" =~ ^[0-9]+$ ]] || { echo "usage: scripts/fuzz.sh [SECONDS-PER-TARGET]" >&2; exit 2; }
 build=build/fuzz
 
 cmake -S tests/fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"
-for target in fuzz_reminder_file fuzz_festival_file fuzz_text_mode fuzz_registry_settings; do
+for target in fuzz_reminder_file fuzz_festival_file fuzz_text_mode fuzz_registry_settings \
+    fuzz_hook_pipeline fuzz_hook_registry; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     echo "fuzz: $target for ${seconds}s"

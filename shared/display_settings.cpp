@@ -50,4 +50,8 @@ void WriteSeparator(char (&field)[2], const char* text) {
     std::memcpy(field, text, GbkCutLength(text, 2));
 }
 
+std::uint32_t EffectiveDesktopStyle(std::uint32_t stored) {
+    return stored <= 3 ? stored : 0;
+}
+
 } // namespace luna

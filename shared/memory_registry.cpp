@@ -79,8 +79,8 @@ MemoryRegistry::Key* MemoryRegistry::FromHandle(RegKey key) const {
     return found == open_.end() ? nullptr : found->second;
 }
 
-bool MemoryRegistry::CreateKey(const char* path, RegAccess, RegKey* key, bool* created) {
-    if (denied_) {
+bool MemoryRegistry::CreateKey(const char* path, RegAccess access, RegKey* key, bool* created) {
+    if (denied_ || (readOnly_ && access == RegAccess::All)) {
         return false;
     }
     bool made = false;
@@ -91,8 +91,8 @@ bool MemoryRegistry::CreateKey(const char* path, RegAccess, RegKey* key, bool* c
     return true;
 }
 
-bool MemoryRegistry::OpenKey(const char* path, RegAccess, RegKey* key) {
-    if (denied_) {
+bool MemoryRegistry::OpenKey(const char* path, RegAccess access, RegKey* key) {
+    if (denied_ || (readOnly_ && access == RegAccess::All)) {
         return false;
     }
     Key* resolved = Resolve(path == nullptr ? "" : path, false, nullptr);

@@ -49,6 +49,9 @@ class MemoryRegistry : public RegistryStore {
     std::size_t OpenKeyCount() const;
     // Makes every operation fail from now on (an account without rights).
     void DenyAccess(bool deny) { denied_ = deny; }
+    // Keys open for querying only, as HKEY_LOCAL_MACHINE for an account without rights:
+    // opening or creating a key with RegAccess::All fails.
+    void DenyWrites(bool deny) { readOnly_ = deny; }
 
   private:
     struct Key;
@@ -60,6 +63,7 @@ class MemoryRegistry : public RegistryStore {
     std::map<RegKey, Key*> open_;
     RegKey nextHandle_ = 1;
     bool denied_ = false;
+    bool readOnly_ = false;
 };
 
 } // namespace luna

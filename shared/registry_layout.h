@@ -6,7 +6,7 @@
 
 namespace luna {
 
-// Keys under HKEY_CURRENT_USER, except kRunKey which lies under HKEY_LOCAL_MACHINE.
+// Keys under HKEY_CURRENT_USER; the Run key exists under both roots (autostart.h).
 namespace regkey {
 constexpr char Clock[] = "software\\wendrix\\clock";
 constexpr char Reminder[] = "software\\wendrix\\clock\\reminder";
@@ -63,7 +63,8 @@ constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
 constexpr char ReminderExact[] = "ReminderExact";
 constexpr char ReminderBkColor[] = "ReminderBkColor";
 
-// Under the Run key of HKEY_LOCAL_MACHINE: the executable's path while autostart is on.
+// Under the Run key of HKEY_CURRENT_USER (older versions: HKEY_LOCAL_MACHINE): the
+// executable's path, in double quotes, while autostart is on.
 constexpr char DeskTop[] = "DeskTop";
 } // namespace regvalue
 

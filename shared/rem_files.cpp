@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shared/file_replace.h"
+#include "shared/gbk_text.h"
 #include "shared/path_rules.h"
 #include "shared/text_mode.h"
 
@@ -11,13 +12,17 @@ namespace luna {
 namespace {
 
 // Appends one record holding at most maxText bytes of `text` (up to its first NUL),
-// zero-filled to recordSize.
+// zero-filled to recordSize. A text cut to make room for the terminator is cut on a
+// character boundary; one that fills the record whole is kept as it is.
 void AppendRecord(const std::string& text, std::size_t maxText, std::size_t recordSize,
                   std::vector<std::uint8_t>& records) {
     const std::size_t start = records.size();
     records.resize(start + recordSize, 0);
-    const std::size_t length = std::strlen(text.c_str());
-    std::memcpy(records.data() + start, text.data(), length < maxText ? length : maxText);
+    std::size_t length = std::strlen(text.c_str());
+    if (length > maxText) {
+        length = maxText < recordSize ? GbkCutLength(text.c_str(), maxText) : maxText;
+    }
+    std::memcpy(records.data() + start, text.data(), length);
 }
 
 } // namespace
@@ -30,57 +35,75 @@ std::string RecordText(const std::uint8_t* record, std::size_t size) {
     return std::string(reinterpret_cast<const char*>(record), length);
 }
 
-std::vector<std::string> ReadReminderRecords(ByteSource& raw) {
+ReadCompleteness ReadFixedRecords(ByteSource& raw, std::size_t recordSize, std::size_t chunkRecords,
+                                  std::size_t maxItems, const char* skipText,
+                                  std::vector<std::string>* items) {
+    items->clear();
     TextModeReader reader(raw);
-    std::vector<std::string> items;
-    std::uint8_t chunk[kAppReminderChunk * kReminderRecordSize];
+    std::vector<std::uint8_t> chunk(recordSize * chunkRecords);
     for (;;) {
-        const std::size_t got = reader.ReadRecords(chunk, kReminderRecordSize, kAppReminderChunk);
-        for (std::size_t i = 0; i < got; ++i) {
-            items.push_back(RecordText(chunk + i * kReminderRecordSize, kReminderRecordSize));
-        }
-        if (got < kAppReminderChunk || reader.AtEnd() || reader.Failed()) {
-            return items;
-        }
-    }
-}
-
-std::vector<std::string> ReadFestivalRecords(ByteSource& raw) {
-    TextModeReader reader(raw);
-    std::vector<std::string> items;
-    std::uint8_t chunk[kAppFestivalChunkBytes];
-    for (;;) {
-        const std::size_t got = reader.Read(chunk, sizeof chunk);
-        for (std::size_t at = 0; at + kFestivalRecordSize <= got; at += kFestivalRecordSize) {
-            std::string text = RecordText(chunk + at, kFestivalRecordSize);
-            if (text != kFestivalEndText) {
-                items.push_back(std::move(text));
+        const std::size_t got = reader.Read(chunk.data(), chunk.size());
+        for (std::size_t at = 0; at + recordSize <= got; at += recordSize) {
+            std::string text = RecordText(chunk.data() + at, recordSize);
+            if (skipText != nullptr && text == skipText) {
+                continue;
             }
+            if (items->size() == maxItems) {
+                return ReadCompleteness::TooMany;
+            }
+            items->push_back(std::move(text));
         }
-        if (got < sizeof chunk || reader.AtEnd() || reader.Failed()) {
-            return items;
+        if (got < chunk.size() || reader.AtEnd() || reader.Failed()) {
+            const bool whole = got % recordSize == 0 && !reader.Failed() && !reader.StoppedEarly();
+            return whole ? ReadCompleteness::Whole : ReadCompleteness::Partial;
         }
     }
 }
 
-bool ReadReminderFile(const char* path, std::vector<std::string>* items) {
-    items->clear();
-    FileSource file(path);
-    if (!file.IsOpen()) {
-        return false;
+std::vector<std::string> ReadReminderRecords(ByteSource& raw, ReadCompleteness* outcome) {
+    std::vector<std::string> items;
+    const ReadCompleteness read = ReadFixedRecords(raw, kReminderRecordSize, kAppReminderChunk,
+                                                   kAppMaxFileItems, nullptr, &items);
+    if (outcome != nullptr) {
+        *outcome = read;
     }
-    *items = ReadReminderRecords(file);
-    return true;
+    return items;
 }
 
-bool ReadFestivalFile(const char* path, std::vector<std::string>* items) {
+std::vector<std::string> ReadFestivalRecords(ByteSource& raw, ReadCompleteness* outcome) {
+    std::vector<std::string> items;
+    const ReadCompleteness read =
+        ReadFixedRecords(raw, kFestivalRecordSize, kAppFestivalChunkBytes / kFestivalRecordSize,
+                         kAppMaxFileItems, kFestivalEndText, &items);
+    if (outcome != nullptr) {
+        *outcome = read;
+    }
+    return items;
+}
+
+namespace {
+
+ReadCompleteness ReadRecordFile(const char* path, std::vector<std::string>* items,
+                                std::vector<std::string> (*reader)(ByteSource&,
+                                                                   ReadCompleteness*)) {
     items->clear();
     FileSource file(path);
     if (!file.IsOpen()) {
-        return false;
+        return ReadCompleteness::NoFile;
     }
-    *items = ReadFestivalRecords(file);
-    return true;
+    ReadCompleteness read = ReadCompleteness::Whole;
+    *items = reader(file, &read);
+    return read;
+}
+
+} // namespace
+
+ReadCompleteness ReadReminderFile(const char* path, std::vector<std::string>* items) {
+    return ReadRecordFile(path, items, ReadReminderRecords);
+}
+
+ReadCompleteness ReadFestivalFile(const char* path, std::vector<std::string>* items) {
+    return ReadRecordFile(path, items, ReadFestivalRecords);
 }
 
 std::vector<std::uint8_t> ReminderFileBytes(const std::vector<std::string>& items) {

@@ -61,17 +61,33 @@ DisplaySettings LoadDisplaySettings(RegistryStore& hkcu) {
     return s;
 }
 
+namespace {
+
+bool DefaultBackImage(const char* exePath, char (&path)[kPathCapacity]) {
+    char folder[kPathCapacity];
+    return FolderOfPath(exePath, folder) && JoinPath(folder, kDefaultBackImageName, path);
+}
+
+} // namespace
+
 void EnsureBackImage(RegistryStore& hkcu, const char* exePath) {
     char current[kPathCapacity];
     if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, current)) {
         return;
     }
-    char folder[kPathCapacity];
     char path[kPathCapacity];
-    if (!FolderOfPath(exePath, folder) || !JoinPath(folder, kDefaultBackImageName, path)) {
-        return;
+    if (DefaultBackImage(exePath, path)) {
+        WriteRegText(hkcu, regkey::Clock, regvalue::BackImage, path);
     }
-    WriteRegText(hkcu, regkey::Clock, regvalue::BackImage, path);
+}
+
+bool DataFilesFolder(RegistryStore& hkcu, const char* exePath, char (&folder)[kPathCapacity]) {
+    char backImage[kPathCapacity];
+    if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) &&
+        FolderOfPath(backImage, folder)) {
+        return true;
+    }
+    return DefaultBackImage(exePath, backImage) && FolderOfPath(backImage, folder);
 }
 
 void ClearRegistry(RegistryStore& hkcu, RegistryStore& hklm, void (*sleepMs)(unsigned)) {
@@ -102,6 +118,10 @@ void ClearRegistry(RegistryStore& hkcu, RegistryStore& hklm, void (*sleepMs)(uns
     if (hklm.OpenKey(regkey::Run, RegAccess::All, &key)) {
         hklm.DeleteValue(key, regvalue::DeskTop);
         hklm.CloseKey(key);
+    }
+    if (hkcu.OpenKey(regkey::Run, RegAccess::All, &key)) {
+        hkcu.DeleteValue(key, regvalue::DeskTop);
+        hkcu.CloseKey(key);
     }
 }
 

@@ -22,6 +22,7 @@
 
 #include "shared/display_settings.h"
 #include "shared/font_record.h"
+#include "shared/registry_layout.h"
 #include "shared/registry_store.h"
 
 namespace luna {
@@ -45,9 +46,12 @@ inline void WriteRegText(RegistryStore& hkcu, const char* keyPath, const char* v
 
 enum class RegValueKind { Number, Text };
 
-// Opens keyPath with create semantics; false when the key was created now, cannot be
-// opened, or the value is missing or refused (rules above). On success a Number fills the
-// 4 bytes at dest (capacity must be 4), a Text fills dest with a terminated string.
+// The one registry reader. Opens keyPath with create semantics; false when the key was
+// created now, cannot be opened, or the value is missing or refused (rules above). On
+// success a Number fills the 4 bytes at dest (capacity must be 4), a Text fills dest with a
+// terminated string. `access` is the reading mode: RegAccess::All for lunavis, which owns
+// the keys; RegAccess::Query for lunahook inside the shell, which opens (or creates empty)
+// its keys for querying only and never writes. Both modes check values by the same rules.
 bool ReadRegValue(RegistryStore& hkcu, const char* keyPath, const char* valueName, void* dest,
                   std::uint32_t capacity, RegValueKind kind, RegAccess access = RegAccess::All);
 inline bool ReadRegNumber(RegistryStore& hkcu, const char* keyPath, const char* valueName,
@@ -105,9 +109,15 @@ DisplaySettings LoadDisplaySettings(RegistryStore& hkcu);
 // would not fit a path buffer.
 void EnsureBackImage(RegistryStore& hkcu, const char* exePath);
 
+// The folder of the data files (the festival files, the desktop's reminders): the folder
+// of BackImage, or where EnsureBackImage would put it ("res\" beside the executable) while
+// it is missing or has no folder part. False when neither gives a folder.
+bool DataFilesFolder(RegistryStore& hkcu, const char* exePath, char (&folder)[kPathCapacity]);
+
 // The clearing sequence: the product keys below "software\wendrix" leaf first, with a
 // 100 ms pause after each of the first two deletions, then "wendrix" itself, then the
-// DeskTop value of the Run key. No step depends on the one before.
+// DeskTop value of the machine's Run key and of the user's. No step depends on the one
+// before.
 void ClearRegistry(RegistryStore& hkcu, RegistryStore& hklm, void (*sleepMs)(unsigned));
 
 } // namespace luna

@@ -40,6 +40,10 @@ std::size_t TextModeReader::Read(void* buffer, std::size_t n) {
         const std::uint8_t c = chunk_[chunkPos_];
         if (c == kEndOfFileByte) {
             ended_ = true;
+            if (chunkPos_ + 1 == chunkLen_) {
+                Fill(); // is anything behind it? the end byte moves to the front
+            }
+            stoppedEarly_ = chunkPos_ + 1 < chunkLen_;
             break;
         }
         if (c == '\r') {

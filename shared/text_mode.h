@@ -23,6 +23,9 @@ class TextModeReader {
 
     bool AtEnd() const { return ended_; }
     bool Failed() const { return raw_.Failed(); }
+    // The text ended at an end-of-file byte that had more data after it: that data was
+    // not read.
+    bool StoppedEarly() const { return stoppedEarly_; }
 
   private:
     bool Fill();
@@ -33,6 +36,7 @@ class TextModeReader {
     std::size_t chunkLen_ = 0;
     bool rawEnded_ = false;
     bool ended_ = false;
+    bool stoppedEarly_ = false;
 };
 
 // Appends `data` to `out` as text mode writes it.

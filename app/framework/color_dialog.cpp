@@ -1,11 +1,21 @@
 #include "app/framework/color_dialog.h"
 
 namespace luna {
+namespace {
+
+// The custom colours of every colour dialog of the run: defined in one, offered in all.
+COLORREF* RunCustomColors() {
+    static COLORREF colors[16] = {
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+    return colors;
+}
+
+} // namespace
 
 ColorDialog::ColorDialog(COLORREF initial, DWORD flags) {
-    for (COLORREF& color : customColors_) {
-        color = RGB(255, 255, 255);
-    }
     choose_.lStructSize = sizeof choose_;
     choose_.rgbResult = initial;
     choose_.Flags = flags | (initial != 0 ? CC_RGBINIT : 0);
@@ -13,7 +23,7 @@ ColorDialog::ColorDialog(COLORREF initial, DWORD flags) {
 
 bool ColorDialog::DoModal(HWND owner) {
     choose_.hwndOwner = owner;
-    choose_.lpCustColors = customColors_;
+    choose_.lpCustColors = RunCustomColors();
     return ChooseColorA(&choose_) != FALSE;
 }
 

@@ -1,4 +1,5 @@
-// The common colour dialog: the colour the user chose with OK.
+// The common colour dialog: the colour the user chose with OK. The custom colours are one
+// set for the whole run, shared by every colour dialog.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +19,6 @@ class ColorDialog {
 
   private:
     CHOOSECOLORA choose_{};
-    COLORREF customColors_[16];
 };
 
 } // namespace luna

@@ -11,11 +11,11 @@ std::size_t SortedPosition(const std::vector<std::string>& items, const std::str
 }
 
 void ReminderList::Open(const std::vector<std::string>& items) {
-    items_.clear();
-    for (const std::string& item : items) {
-        items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(SortedPosition(items_, item)),
-                      item);
-    }
+    // One sort of the whole list (stable: equal items keep the file's order, as when each
+    // went after its equals), not one insertion per item.
+    items_ = items;
+    std::stable_sort(items_.begin(), items_.end());
+    changes_ = 0;
     selection_ = kNoSelection;
     Saved();
 }
@@ -25,6 +25,7 @@ std::size_t ReminderList::Add(const std::string& item) {
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(place), item);
     selection_ = static_cast<int>(place);
     buttons_.save = true;
+    ++changes_;
     buttons_.remove = true;
     return place;
 }
@@ -37,12 +38,23 @@ bool ReminderList::DeleteSelected() {
     selection_ = items_.empty() ? kNoSelection : 0;
     buttons_.remove = !items_.empty();
     buttons_.save = true;
+    ++changes_;
     return deleted;
 }
 
 void ReminderList::Select(int index) {
     selection_ =
         index >= 0 && static_cast<std::size_t>(index) < items_.size() ? index : kNoSelection;
+}
+
+bool ReminderList::Unsaved() const {
+    return buttons_.save;
+}
+
+void ReminderList::SaveFailed() {
+    const bool unsaved = buttons_.save;
+    Saved();
+    buttons_.save = unsaved;
 }
 
 void ReminderList::Saved() {

@@ -39,8 +39,17 @@ class ReminderList {
     // The editor's text changed, by the user or by showing a selected item.
     void TextChanged() { buttons_.add = true; }
 
-    // The list was written, or writing it failed: the buttons are reset all the same.
+    // Items were added or deleted since the list was opened or last saved.
+    bool Unsaved() const;
+    // How many adds and deletes there were since the list was opened: tells one set of
+    // unsaved changes from a later one.
+    unsigned Changes() const { return changes_; }
+
+    // The list was written: the buttons are reset.
     void Saved();
+    // Writing it failed: the buttons are reset, but Save stays on while changes are unsaved,
+    // so that the user can try again and is asked when the sheet closes.
+    void SaveFailed();
 
     const std::vector<std::string>& Items() const { return items_; }
     int Selection() const { return selection_; }
@@ -50,6 +59,7 @@ class ReminderList {
     std::vector<std::string> items_;
     int selection_ = kNoSelection;
     ReminderButtons buttons_;
+    unsigned changes_ = 0;
 };
 
 } // namespace luna

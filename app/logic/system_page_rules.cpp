@@ -10,7 +10,16 @@ namespace luna {
 SystemPageControls SystemControlsFromSettings(const DisplaySettings& settings) {
     SystemPageControls c;
     c.autoStart = settings.autoStart != 0;
-    switch (settings.desktopStyle) {
+    int hour = 0;
+    int minute = 0;
+    if (settings.shutdownArmed != 0 &&
+        std::sscanf(settings.shutdownTime, "%2d:%2d", &hour, &minute) == 2 && hour >= 0 &&
+        hour < kShutdownHours && minute >= 0 && minute < kShutdownMinutes) {
+        c.shutdown = true;
+        c.hourIndex = hour;
+        c.minuteIndex = minute;
+    }
+    switch (EffectiveDesktopStyle(settings.desktopStyle)) {
     case 3:
         c.style = DesktopStyleButton::Random;
         break;
@@ -46,25 +55,18 @@ int Clamp(int value, int count) {
     return value < count ? value : count - 1;
 }
 
-// Sets AutoStart and the Run key's DeskTop value from the check box. Nothing at all changes
-// when the Run key cannot be opened (an account without rights on the machine's keys).
-void ApplyAutoStart(SheetContext& context, RegistryStore& hklm, const char* exePath, bool wanted) {
-    RegKey run = 0;
-    bool created = false;
-    if (!hklm.CreateKey(regkey::Run, RegAccess::All, &run, &created)) {
-        return;
+// Makes the Run values match the box and keeps AutoStart and `autoStart` equal to what is
+// really stored.
+AutostartOutcome ApplyAutoStart(SheetContext& context, RegistryStore& hklm, const char* exePath,
+                                bool wanted) {
+    bool on = false;
+    const AutostartOutcome outcome = ApplyAutostart(context.hkcu, hklm, exePath, wanted, &on);
+    const std::uint32_t stored = on ? 1 : 0;
+    if (context.settings.autoStart != stored) {
+        context.settings.autoStart = stored;
+        WriteRegNumber(context.hkcu, regkey::Clock, regvalue::AutoStart, stored);
     }
-    if (wanted && exePath != nullptr && exePath[0] != '\0') {
-        context.settings.autoStart = 1;
-        WriteRegNumber(context.hkcu, regkey::Clock, regvalue::AutoStart, 1);
-        hklm.SetValue(run, regvalue::DeskTop, kRegSz, exePath,
-                      static_cast<std::uint32_t>(std::strlen(exePath)));
-    } else if (!wanted) {
-        context.settings.autoStart = 0;
-        WriteRegNumber(context.hkcu, regkey::Clock, regvalue::AutoStart, 0);
-        hklm.DeleteValue(run, regvalue::DeskTop);
-    }
-    hklm.CloseKey(run);
+    return outcome;
 }
 
 void ApplyShutdown(DisplaySettings& settings, const SystemPageControls& controls) {
@@ -99,15 +101,26 @@ void ClearStoredSettings(SheetContext& context, RegistryStore& hklm, void (*slee
     context.registryCleared = true;
 }
 
-void ApplySystemPage(SheetContext& context, RegistryStore& hklm, const char* exePath,
-                     SystemPageState& state, const SystemPageControls& controls) {
+void EndSettingsSheet(bool& registryCleared) {
+    registryCleared = false;
+}
+
+SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, const char* exePath,
+                                   SystemPageState& state, const SystemPageControls& controls) {
+    SystemApplyOutcome outcome;
     if (context.registryCleared) {
-        context.registryCleared = false;
-        return;
+        return outcome;
     }
     DisplaySettings& s = context.settings;
-    ApplyAutoStart(context, hklm, exePath, controls.autoStart);
-    ApplyShutdown(s, controls);
+    outcome.autoStart = ApplyAutoStart(context, hklm, exePath, controls.autoStart);
+    if (state.shutdownChanged) {
+        state.shutdownChanged = false;
+        if (controls.shutdown && state.powerOffRefused) {
+            outcome.shutdownNotArmed = true; // it could not fire again in this run
+        } else {
+            ApplyShutdown(s, controls);
+        }
+    }
 
     if (state.backgroundChanged) {
         state.backgroundChanged = false;
@@ -133,6 +146,7 @@ void ApplySystemPage(SheetContext& context, RegistryStore& hklm, const char* exe
     if (backgroundChanged) {
         context.sink.SendReloadBackground();
     }
+    return outcome;
 }
 
 } // namespace luna

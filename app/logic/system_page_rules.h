@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "app/logic/autostart.h"
 #include "app/logic/sheet_context.h"
 #include "shared/registry_layout.h"
 
@@ -24,12 +25,26 @@ struct SystemPageState {
     std::uint32_t pendingBackColor = 0; // the solid colour as chosen on the page
     bool backgroundChanged = false;     // a bitmap was chosen
     char backImagePath[kPathCapacity] = {};
+    // The user changed the shutdown box or its lists on this visit: only then does Apply
+    // arm or disarm the timed shutdown.
+    bool shutdownChanged = false;
+    // A timed shutdown already fired in this run and Windows refused to power off.
+    bool powerOffRefused = false;
+};
+
+// What the system page's Apply has to tell the user.
+struct SystemApplyOutcome {
+    AutostartOutcome autoStart = AutostartOutcome::Done;
+    bool shutdownNotArmed = false; // asked to arm again after a refused power-off
 };
 
 constexpr int kShutdownHours = 24;
 constexpr int kShutdownMinutes = 60;
 constexpr std::size_t kShutdownTimeSize = 12;
 
+// The controls as the page opens: the style from the settings; the shutdown box ticked,
+// with its hour and minute, while the timed shutdown is armed; the autostart box from
+// `autoStart` (the page ticks it from the Run keys, see autostart.h).
 SystemPageControls SystemControlsFromSettings(const DisplaySettings& settings);
 SystemPageState SystemStateFromSettings(const DisplaySettings& settings);
 
@@ -43,14 +58,19 @@ void FormatShutdownTime(int hour, int minute, char (&out)[kShutdownTimeSize]);
 // not fit the registry value's buffer with its terminator.
 bool ChooseBackImage(SystemPageState& state, const char* path);
 
-// The clear button: every stored setting and the autostart entry go, and no page writes
-// again until the next Apply has passed. The settings in memory stay as they are.
+// The clear button: every stored setting and the autostart entries go, and no page of
+// this sheet writes again; the flag ends when the sheet closes (EndSettingsSheet). The
+// settings in memory stay as they are.
 void ClearStoredSettings(SheetContext& context, RegistryStore& hklm, void (*sleepMs)(unsigned));
 
-// The system page's Apply. hklm is the machine's registry (the Run key); exePath is the
-// executable's full path, or empty when it could not be found whole. While the registry is
-// cleared nothing is written and the clear flag ends here, the last page of the sheet.
-void ApplySystemPage(SheetContext& context, RegistryStore& hklm, const char* exePath,
-                     SystemPageState& state, const SystemPageControls& controls);
+// The sheet has closed (OK, Cancel or the close box): a clearing made in it stops
+// silencing the pages, so the next sheet writes again.
+void EndSettingsSheet(bool& registryCleared);
+
+// The system page's Apply. hklm is the machine's registry (its Run key); exePath is the
+// executable's full path as GBK, or empty when it could not be found whole or holds a
+// character GBK cannot represent. While the registry is cleared nothing is written.
+SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, const char* exePath,
+                                   SystemPageState& state, const SystemPageControls& controls);
 
 } // namespace luna

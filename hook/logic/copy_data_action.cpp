@@ -37,4 +37,26 @@ CopyDataAction DecideCopyData(std::uintptr_t code, std::uint32_t payloadSize, bo
     return action;
 }
 
+namespace {
+
+std::int32_t ClampPixels(std::int32_t value) {
+    if (value > kMaxOverlayFontPixels) {
+        return kMaxOverlayFontPixels;
+    }
+    if (value < -kMaxOverlayFontPixels) {
+        return -kMaxOverlayFontPixels;
+    }
+    return value;
+}
+
+} // namespace
+
+FontRecord SaneReceivedFont(const FontRecord& received) {
+    FontRecord font = received;
+    font.lfHeight = ClampPixels(font.lfHeight);
+    font.lfWidth = ClampPixels(font.lfWidth);
+    font.lfFaceName[kFaceNameSize - 1] = '\0'; // the sender may not have terminated it
+    return font;
+}
+
 } // namespace luna

@@ -66,16 +66,27 @@ TEST(ReminderList, DeleteWithoutSelectionChangesNothingButEnablesSave) {
     EXPECT_TRUE(list.Buttons().remove);
 }
 
-TEST(ReminderList, SavingResetsAddAndSaveWhateverTheOutcome) {
+TEST(ReminderList, AddedOrDeletedItemsStayUnsavedUntilASaveSucceeds) {
     ReminderList list;
-    list.Open({});
+    list.Open({"b"});
+    EXPECT_FALSE(list.Unsaved());
     list.TextChanged();
-    EXPECT_TRUE(list.Buttons().add);
     list.Add("x");
+    EXPECT_TRUE(list.Unsaved()); // what closing the sheet asks about
+    list.SaveFailed();
+    EXPECT_FALSE(list.Buttons().add);
+    EXPECT_TRUE(list.Buttons().save);
+    EXPECT_TRUE(list.Unsaved());
     list.Saved();
     EXPECT_FALSE(list.Buttons().add);
     EXPECT_FALSE(list.Buttons().save);
     EXPECT_TRUE(list.Buttons().remove);
+    EXPECT_FALSE(list.Unsaved());
+    const unsigned changes = list.Changes();
+    list.Select(0);
+    list.DeleteSelected();
+    EXPECT_TRUE(list.Unsaved());
+    EXPECT_EQ(list.Changes(), changes + 1); // a new change: closing asks again
 }
 
 } // namespace

@@ -30,12 +30,26 @@ TEST(SystemPageControls, StyleButtonFromTheStoredStyle) {
         EXPECT_EQ(SystemControlsFromSettings(s).style, button) << style;
     }
     s.autoStart = 1;
-    s.shutdownArmed = 1; // the shutdown box always opens unticked
     const SystemPageControls c = SystemControlsFromSettings(s);
     EXPECT_TRUE(c.autoStart);
     EXPECT_FALSE(c.shutdown);
     EXPECT_EQ(c.hourIndex, 0);
     EXPECT_EQ(c.minuteIndex, 0);
+}
+
+// The page opens showing an armed shutdown, with its time.
+TEST(SystemPageControls, AnArmedShutdownShowsTickedWithItsTime) {
+    DisplaySettings s = DefaultDisplaySettings();
+    s.shutdownArmed = 1;
+    std::strcpy(s.shutdownTime, "23: 5");
+    SystemPageControls c = SystemControlsFromSettings(s);
+    EXPECT_TRUE(c.shutdown);
+    EXPECT_EQ(c.hourIndex, 23);
+    EXPECT_EQ(c.minuteIndex, 5);
+    s.shutdownArmed = 0; // disarmed: unticked, whatever time is kept
+    c = SystemControlsFromSettings(s);
+    EXPECT_FALSE(c.shutdown);
+    EXPECT_EQ(c.hourIndex, 0);
 }
 
 TEST(SystemPageTexts, ListEntriesAndShutdownTimeArePaddedWithBlanks) {
@@ -59,56 +73,130 @@ TEST(SystemPageTexts, ListEntriesAndShutdownTimeArePaddedWithBlanks) {
     EXPECT_STREQ(time, " 0:59");
 }
 
-TEST(SystemPageApply, AutostartOnAndOffThroughTheRunKey) {
+// Autostart lives under the user's own Run key, quoted, and needs no rights; an Apply that
+// changes nothing writes nothing.
+TEST(SystemPageApply, AutostartOnAndOffThroughTheUsersRunKeyQuoted) {
     PageBed bed;
+    bed.hklm.memory().DenyWrites(true); // a standard account
+    const char* exe = "C:\\My Apps\\lunavis\\lunavis.exe";
+    SystemPageState state = SystemStateFromSettings(bed.settings);
+    SystemPageControls c = SystemControlsFromSettings(bed.settings);
+    c.autoStart = true;
+    SystemApplyOutcome outcome = ApplySystemPage(bed.context, bed.hklm, exe, state, c);
+    EXPECT_EQ(outcome.autoStart, AutostartOutcome::Done);
+    EXPECT_EQ(bed.log, (EventLog{"set Run\\DeskTop", "set clock\\AutoStart"}));
+    EXPECT_EQ(StoredText(bed.hkcu.memory(), kRun, "DeskTop"),
+              "\"C:\\My Apps\\lunavis\\lunavis.exe\"");
+    EXPECT_EQ(bed.settings.autoStart, 1u);
+    EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kClock, "AutoStart"), 1);
+    EXPECT_TRUE(ReadAutostart(bed.hkcu, bed.hklm, "c:\\my apps\\LUNAVIS\\lunavis.exe").user);
+
+    bed.log.clear();
+    ApplySystemPage(bed.context, bed.hklm, exe, state, c);
+    EXPECT_TRUE(bed.log.empty());
+
+    c.autoStart = false;
+    outcome = ApplySystemPage(bed.context, bed.hklm, exe, state, c);
+    EXPECT_EQ(outcome.autoStart, AutostartOutcome::Done);
+    EXPECT_EQ(bed.log, (EventLog{"delete Run\\DeskTop", "set clock\\AutoStart"}));
+    EXPECT_EQ(StoredText(bed.hkcu.memory(), kRun, "DeskTop"), "<absent>");
+    EXPECT_EQ(bed.settings.autoStart, 0u);
+    EXPECT_EQ(bed.hkcu.memory().OpenKeyCount() + bed.hklm.memory().OpenKeyCount(), 0u);
+}
+
+// A machine entry of an older version counts; it is rewritten quoted, and removed with the
+// tick, where the account may; where it may not, the user is told and the tick stays true.
+TEST(SystemPageApply, AnOlderMachineEntryIsQuotedOrRemovedWhereTheAccountMay) {
+    PageBed bed;
+    bed.hklm.memory().PutText(kRun, "DeskTop", kExe);
+    EXPECT_TRUE(ReadAutostart(bed.hkcu, bed.hklm, kExe).On());
     SystemPageState state = SystemStateFromSettings(bed.settings);
     SystemPageControls c = SystemControlsFromSettings(bed.settings);
     c.autoStart = true;
     ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
-    EXPECT_EQ(bed.log, (EventLog{"set clock\\AutoStart", "set Run\\DeskTop"}));
-    EXPECT_EQ(bed.settings.autoStart, 1u);
-    EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kClock, "AutoStart"), 1);
-    EXPECT_EQ(StoredText(bed.hklm.memory(), kRun, "DeskTop"), kExe);
+    EXPECT_EQ(StoredText(bed.hklm.memory(), kRun, "DeskTop"), "\"C:\\luna\\lunavis.exe\"");
+    EXPECT_EQ(StoredText(bed.hkcu.memory(), kRun, "DeskTop"), "<absent>"); // started once
 
-    bed.log.clear();
+    bed.hklm.memory().DenyWrites(true);
     c.autoStart = false;
-    ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
-    EXPECT_EQ(bed.log, (EventLog{"set clock\\AutoStart", "delete Run\\DeskTop"}));
-    EXPECT_EQ(bed.settings.autoStart, 0u);
-    EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kClock, "AutoStart"), 0);
+    SystemApplyOutcome outcome = ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
+    EXPECT_EQ(outcome.autoStart, AutostartOutcome::MachineKeyKept);
+    EXPECT_EQ(bed.settings.autoStart, 1u);
+    bed.hklm.memory().DenyWrites(false);
+    outcome = ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
+    EXPECT_EQ(outcome.autoStart, AutostartOutcome::Done);
     EXPECT_EQ(StoredText(bed.hklm.memory(), kRun, "DeskTop"), "<absent>");
-    EXPECT_EQ(bed.hklm.memory().OpenKeyCount(), 0u);
+    EXPECT_EQ(bed.settings.autoStart, 0u);
 }
 
-TEST(SystemPageApply, WithoutRightsOnTheRunKeyAutostartStaysAndTheRestProceeds) {
+TEST(SystemPageApply, AFailedOrImpossibleAutostartIsReportedAndNotShownAsOn) {
     PageBed bed;
-    bed.hkcu.memory().PutNumber(kClock, "AutoStart", 1);
-    bed.settings.autoStart = 1;
-    bed.hklm.memory().DenyAccess(true);
     SystemPageState state = SystemStateFromSettings(bed.settings);
     SystemPageControls c = SystemControlsFromSettings(bed.settings);
-    c.autoStart = false;
-    c.shutdown = true;
-    c.hourIndex = 23;
-    c.minuteIndex = 5;
-    c.style = DesktopStyleButton::Gradient;
-    ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
-
-    EXPECT_EQ(bed.settings.autoStart, 1u);
-    EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kClock, "AutoStart"), 1);
-    EXPECT_EQ(bed.settings.shutdownArmed, 1u);
-    EXPECT_STREQ(bed.settings.shutdownTime, "23: 5");
-    EXPECT_EQ(bed.log, (EventLog{"set Display\\DeskTopStyle", "reloadback"}));
+    c.autoStart = true;
+    // The path could not be had as GBK: nothing is stored, never a mangled path.
+    EXPECT_EQ(ApplySystemPage(bed.context, bed.hklm, "", state, c).autoStart,
+              AutostartOutcome::NoPath);
+    EXPECT_TRUE(bed.log.empty());
+    bed.hkcu.memory().DenyAccess(true);
+    EXPECT_EQ(ApplySystemPage(bed.context, bed.hklm, kExe, state, c).autoStart,
+              AutostartOutcome::WriteFailed);
+    EXPECT_EQ(bed.settings.autoStart, 0u);
 }
 
-TEST(SystemPageApply, UntickedShutdownDisarmsAndKeepsTheTime) {
+TEST(Autostart, ACommandStartsThisProgramQuotedOrNot) {
+    bool quoted = false;
+    EXPECT_TRUE(CommandStartsProgram("\"C:\\luna\\lunavis.exe\"", kExe, &quoted));
+    EXPECT_TRUE(quoted);
+    EXPECT_TRUE(CommandStartsProgram("\"c:\\LUNA\\lunavis.exe\" /min", kExe, &quoted));
+    EXPECT_TRUE(CommandStartsProgram("C:\\luna\\lunavis.exe", kExe, &quoted));
+    EXPECT_FALSE(quoted);
+    EXPECT_TRUE(CommandStartsProgram("C:\\luna\\lunavis.exe -x", kExe, &quoted));
+    EXPECT_FALSE(CommandStartsProgram("C:\\luna\\lunavis.exe2", kExe, &quoted));
+    EXPECT_FALSE(CommandStartsProgram("\"C:\\luna\\lunavis.exe", kExe, &quoted));
+    EXPECT_FALSE(CommandStartsProgram("D:\\luna\\lunavis.exe", kExe, &quoted));
+    EXPECT_FALSE(CommandStartsProgram("", kExe, &quoted));
+    EXPECT_FALSE(CommandStartsProgram("\"\"", "", &quoted));
+    // A double-byte character whose trail byte is a letter compares exactly.
+    EXPECT_FALSE(CommandStartsProgram("C:\\\x81\x61.exe", "C:\\\x81\x41.exe", &quoted));
+    char command[kRunCommandCapacity];
+    EXPECT_FALSE(AutostartCommand(std::string(262, 'a').c_str(), command));
+    EXPECT_TRUE(AutostartCommand(std::string(259, 'a').c_str(), command));
+}
+
+// Looking at the page and pressing OK leaves an armed shutdown as it is; only a change of
+// its controls arms or disarms it.
+TEST(SystemPageApply, TheShutdownChangesOnlyWhenItsControlsChanged) {
     PageBed bed;
     bed.settings.shutdownArmed = 1;
     std::strcpy(bed.settings.shutdownTime, " 7: 5");
     SystemPageState state = SystemStateFromSettings(bed.settings);
-    ApplySystemPage(bed.context, bed.hklm, kExe, state, SystemControlsFromSettings(bed.settings));
+    SystemPageControls c = SystemControlsFromSettings(bed.settings);
+    c.shutdown = false; // what an unvisited or untouched box reported before
+    ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
+    EXPECT_EQ(bed.settings.shutdownArmed, 1u);
+    EXPECT_STREQ(bed.settings.shutdownTime, " 7: 5");
+
+    state.shutdownChanged = true;
+    ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
     EXPECT_EQ(bed.settings.shutdownArmed, 0u);
     EXPECT_STREQ(bed.settings.shutdownTime, " 7: 5");
+    EXPECT_FALSE(state.shutdownChanged);
+
+    state.shutdownChanged = true;
+    c.shutdown = true;
+    c.hourIndex = 23;
+    c.minuteIndex = 5;
+    EXPECT_FALSE(ApplySystemPage(bed.context, bed.hklm, kExe, state, c).shutdownNotArmed);
+    EXPECT_EQ(bed.settings.shutdownArmed, 1u);
+    EXPECT_STREQ(bed.settings.shutdownTime, "23: 5");
+
+    // After Windows refused a power-off in this run, arming again is refused and said so.
+    bed.settings.shutdownArmed = 0;
+    state.powerOffRefused = true;
+    state.shutdownChanged = true;
+    EXPECT_TRUE(ApplySystemPage(bed.context, bed.hklm, kExe, state, c).shutdownNotArmed);
+    EXPECT_EQ(bed.settings.shutdownArmed, 0u);
 }
 
 TEST(SystemPageApply, BackgroundWritesAndReloads) {
@@ -119,7 +207,7 @@ TEST(SystemPageApply, BackgroundWritesAndReloads) {
         SystemPageState state = SystemStateFromSettings(bed.settings);
         ApplySystemPage(bed.context, bed.hklm, kExe, state,
                         SystemControlsFromSettings(bed.settings));
-        EXPECT_EQ(bed.log, (EventLog{"set clock\\AutoStart", "delete Run\\DeskTop"}));
+        EXPECT_TRUE(bed.log.empty());
     }
     // A bitmap with the style unchanged: BackImage and one reload; the style stays.
     {
@@ -129,8 +217,7 @@ TEST(SystemPageApply, BackgroundWritesAndReloads) {
         ASSERT_TRUE(ChooseBackImage(state, "C:\\pics\\sea.bmp"));
         ApplySystemPage(bed.context, bed.hklm, kExe, state,
                         SystemControlsFromSettings(bed.settings));
-        EXPECT_EQ(bed.log, (EventLog{"set clock\\AutoStart", "delete Run\\DeskTop",
-                                     "set clock\\BackImage", "reloadback"}));
+        EXPECT_EQ(bed.log, (EventLog{"set clock\\BackImage", "reloadback"}));
         EXPECT_EQ(StoredText(bed.hkcu.memory(), kClock, "BackImage"), "C:\\pics\\sea.bmp");
         EXPECT_EQ(bed.settings.desktopStyle, 3u);
         EXPECT_FALSE(state.backgroundChanged);
@@ -146,8 +233,7 @@ TEST(SystemPageApply, BackgroundWritesAndReloads) {
         c.style = DesktopStyleButton::Solid;
         ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
         EXPECT_EQ(bed.log,
-                  (EventLog{"set clock\\AutoStart", "delete Run\\DeskTop", "set clock\\BackImage",
-                            "reloadback", "set Display\\DeskTopStyle",
+                  (EventLog{"set clock\\BackImage", "reloadback", "set Display\\DeskTopStyle",
                             "set Display\\DeskTopBackColor", "reloadback"}));
         EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kDisplay, "DeskTopStyle"), 2);
         EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kDisplay, "DeskTopBackColor"), 0x00FF00);
@@ -165,9 +251,9 @@ TEST(SystemPageBitmap, APathThatDoesNotFitIsRefused) {
     EXPECT_EQ(std::string(state.backImagePath), longest);
 }
 
-// Clearing on the system page silences every page's next Apply (OK), which the system page
-// ends as the last page; the Apply after that writes again.
-TEST(ClearingTheRegistry, SilencesOneApplyOfEveryPage) {
+// Clearing on the system page silences every page of that sheet, for every Apply (Apply,
+// then OK); the flag ends when the sheet closes, and the next sheet writes again.
+TEST(ClearingTheRegistry, SilencesEveryPageOfItsSheetAndNoOther) {
     PageBed bed;
     bed.hkcu.memory().PutNumber(kDisplay, "DisPlayYear", 2);
     bed.hkcu.memory().PutText(kClock, "BackImage", "C:\\x.bmp");
@@ -194,17 +280,20 @@ TEST(ClearingTheRegistry, SilencesOneApplyOfEveryPage) {
     };
 
     bed.log.clear();
-    applyAllPages();
+    applyAllPages(); // Apply
+    applyAllPages(); // then OK, in the same sheet
     EXPECT_TRUE(bed.log.empty());
-    EXPECT_FALSE(bed.registryCleared);
+    EXPECT_TRUE(bed.registryCleared);
     EXPECT_EQ(std::memcmp(&before, &bed.settings, sizeof before), 0);
     EXPECT_FALSE(bed.hkcu.memory().HasKey("software\\wendrix"));
 
+    EndSettingsSheet(bed.registryCleared); // the sheet closes, by OK, Cancel or its box
+    EXPECT_FALSE(bed.registryCleared);
     applyAllPages();
     EXPECT_FALSE(bed.log.empty());
     EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kDisplay, "DisPlayTime12"), 1);
     EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kClock, "AutoStart"), 1);
-    EXPECT_EQ(StoredText(bed.hklm.memory(), kRun, "DeskTop"), kExe);
+    EXPECT_EQ(StoredText(bed.hkcu.memory(), kRun, "DeskTop"), "\"C:\\luna\\lunavis.exe\"");
 }
 
 } // namespace

@@ -133,5 +133,18 @@ TEST(TextBuffer, CutsAtACharacterBoundaryAndNeverOverruns) {
     EXPECT_EQ(none.Length(), 0u);
 }
 
+TEST(TextBuffer, AFormattedPieceLongerThanItsScratchIsCutNotDropped) {
+    std::string piece = "a";
+    while (piece.size() < 300) {
+        piece += "农";
+    }
+    char out[400];
+    TextBuffer text(out, sizeof out);
+    text.AppendFormat("%s", piece.c_str());
+    EXPECT_EQ(text.Length(), 255u); // "a" and 127 whole characters
+    EXPECT_EQ(std::string(out), piece.substr(0, 255));
+    EXPECT_TRUE(text.Truncated());
+}
+
 } // namespace
 } // namespace luna

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+
 namespace luna {
 namespace {
 
@@ -26,6 +29,29 @@ TEST(CopyData, ShortMissingOrUnknownPayloadsAreIgnored) {
     EXPECT_EQ(DecideCopyData(CD_SETTINGS, 96, false), CopyDataAction::kIgnore);
     EXPECT_EQ(DecideCopyData(4, 96, true), CopyDataAction::kIgnore);
     EXPECT_EQ(DecideCopyData(0x100000000ull, 60, true), CopyDataAction::kIgnore);
+}
+
+} // namespace
+} // namespace luna
+
+namespace luna {
+namespace {
+
+TEST(CopyData, AnAbsurdFontSizeIsCutToASaneRange) {
+    FontRecord font{};
+    std::memset(font.lfFaceName, 'x', sizeof font.lfFaceName); // no terminator
+    font.lfHeight = std::numeric_limits<std::int32_t>::min();
+    font.lfWidth = std::numeric_limits<std::int32_t>::max();
+    font.lfWeight = 700;
+    const FontRecord sane = SaneReceivedFont(font);
+    EXPECT_EQ(sane.lfHeight, -kMaxOverlayFontPixels);
+    EXPECT_EQ(sane.lfWidth, kMaxOverlayFontPixels);
+    EXPECT_EQ(sane.lfWeight, 700);
+    EXPECT_EQ(sane.lfFaceName[kFaceNameSize - 1], '\0');
+    font.lfHeight = -16; // an ordinary font is left alone
+    font.lfWidth = 0;
+    EXPECT_EQ(SaneReceivedFont(font).lfHeight, -16);
+    EXPECT_EQ(SaneReceivedFont(font).lfWidth, 0);
 }
 
 } // namespace

@@ -58,14 +58,14 @@ TEST(PathRules, ResultsThatDoNotFitAreRefusedNotCut) {
     EXPECT_FALSE(FitsPathBuffer((longest + "a").c_str()));
 }
 
-TEST(PathRules, TemporaryNameIsAsLongAsTheTarget) {
+TEST(PathRules, TemporaryNamesLieBesideTheTargetAndDifferByAttempt) {
     char temp[260];
-    ASSERT_TRUE(TempPathBeside("C:\\res\\Solar.rem", temp, sizeof temp));
-    EXPECT_STREQ(temp, "C:\\res\\Solar.re~");
-    ASSERT_TRUE(TempPathBeside("a~", temp, sizeof temp));
-    EXPECT_STREQ(temp, "a_");
-    EXPECT_FALSE(TempPathBeside("C:\\res\\", temp, sizeof temp));
-    EXPECT_FALSE(TempPathBeside("", temp, sizeof temp));
+    ASSERT_TRUE(TempPathBeside("C:\\res\\Solar.rem", 0x1ab, temp, sizeof temp));
+    EXPECT_STREQ(temp, "C:\\res\\Solar.rem.~01ab");
+    ASSERT_TRUE(TempPathBeside("C:\\res\\Solar.rem", 0x2ffff, temp, sizeof temp));
+    EXPECT_STREQ(temp, "C:\\res\\Solar.rem.~ffff");
+    EXPECT_FALSE(TempPathBeside(std::string(254, 'a').c_str(), 0, temp, sizeof temp));
+    EXPECT_FALSE(TempPathBeside("", 0, temp, sizeof temp));
 }
 
 } // namespace

@@ -287,6 +287,13 @@ TEST(ClearRegistry, RemovesTheProductKeysLeafFirstAndTheAutostartValue) {
     EXPECT_EQ(hklm.ValueNames(regkey::Run), Names{"Other"});
     EXPECT_EQ(hkcu.OpenKeyCount() + hklm.OpenKeyCount(), 0u);
 
+    // The user's Run value goes too (where autostart lives now).
+    MemoryRegistry user;
+    user.PutText(regkey::Run, regvalue::DeskTop, "\"C:\\luna\\lunavis.exe\"");
+    user.PutText(regkey::Run, "Other", "C:\\other.exe");
+    ClearRegistry(user, hklm, nullptr);
+    EXPECT_EQ(user.ValueNames(regkey::Run), Names{"Other"});
+
     // Nothing left to clear: every step fails quietly.
     ClearRegistry(hkcu, hklm, nullptr);
     EXPECT_EQ(hkcu.KeyPaths(), (Names{"software", "software\\other"}));

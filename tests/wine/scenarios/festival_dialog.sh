@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# timeout: 300
+# timeout: 420
 # The festival definition dialog, opened from the calendar page, with the background picture
 # in a folder of its own: the lists come from Solar.rem and Lunch.rem in that folder (an end
 # record in the middle and a cut-off record included), Add and Delete act on the ticked
 # lists, items never exceed their 30-byte record nor end inside a character, Save writes
 # both files with their end records, Exit drops unsaved changes, the saved lists come back
 # when the dialog opens again, and the saved festival is on the desktop after the next
-# start. Without BackImage the lists open empty and nothing is written.
+# start. The cut-off record is reported when the dialog opens and Solar.rem is kept as
+# Solar.rem.bak before anything is saved over it. Without BackImage the files beside the
+# executable ("res\", where the next start puts BackImage) are used; where even they cannot
+# be written, "File Create error!" says so.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/desktop_helpers.bash"
@@ -60,7 +63,13 @@ open_festivals() {
 }
 
 # ---- opening: the files of the picture's folder
+solar_original=$(md5sum <"$solar")
 open_festivals
+msgbox_matches() { [[ "$(probe msgbox "$1" 2>/dev/null | tr -d '\r')" =~ $2 ]]; }
+check "the cut-off record is reported, with the backup's name" wait_until 20 msgbox_matches \
+    "$STUDIO_CAPTION" 'Solar\.rem 有一部分无法读取.*原文件已另存为 .*pictures\\Solar\.rem\.bak'
+close_msgbox "$STUDIO_CAPTION" 1
+check_eq "the backup is the original file" "$solar_original" "$(md5sum <"$solar.bak")"
 check_eq "the solar list: records before and after the end record, no cut-off piece" \
     " 5 1劳动节| 6 6六六" "$(list 1111)"
 check_eq "the lunar list: a record ending inside a character loses that byte" \
@@ -162,20 +171,30 @@ freed=$(bed_debug_log | tail -n +"$((lines + 1))")
 check_eq "the hook loaded the saved files (4 solar entries with FFFF)" 4 \
     "$(grep -c 'm_SelfMerrySolar\[' <<<"$freed")"
 
-# ---- without BackImage the lists open empty and Save writes nothing
+# ---- without BackImage the files beside the executable are used, as the next start would
 bed_wine reg delete 'HKCU\software\wendrix\clock' /v BackImage /f >/dev/null 2>&1
 editors_start
 bed_wine reg delete 'HKCU\software\wendrix\clock' /v BackImage /f >/dev/null 2>&1
 before=$(md5sum "$solar" "$lunar")
 open_festivals
-check_eq "no BackImage: both lists empty" " / " "$(list 1111) / $(list 1116)"
-probe set-text "$FESTIVAL_DIALOG/@1118" 无处保存 >/dev/null
+check_eq "no BackImage: the lists of res\\, none yet" " / " "$(list 1111) / $(list 1116)"
+probe set-text "$FESTIVAL_DIALOG/@1118" 程序旁 >/dev/null
 probe click "$FESTIVAL_DIALOG/@1112" >/dev/null
-wait_until 10 list_is 1111 "${key}无处保存"
+wait_until 10 list_is 1111 " 1 1程序旁"
+# Where even that folder is missing, the user is told and Save stays on.
+mv "$EDITORS_APP/res" "$EDITORS_APP/res.away"
 probe click "$FESTIVAL_DIALOG/@1069" >/dev/null
-wait_until 10 saved
-check_eq "no file was touched" "$before" "$(md5sum "$solar" "$lunar")"
-check_eq "none written beside the executable" back.bmp "$(ls "$EDITORS_APP/res")"
+check "a save that cannot write says so" \
+    wait_until 10 msgbox_is "$STUDIO_CAPTION" "File Create error!"
+close_msgbox "$STUDIO_CAPTION" 1
+check_eq "and Save stays on" "0 1 1" "$(buttons)"
+mv "$EDITORS_APP/res.away" "$EDITORS_APP/res"
+probe click "$FESTIVAL_DIALOG/@1069" >/dev/null
+check "saved" wait_until 10 saved
+check_eq "the picture's folder was not touched" "$before" "$(md5sum "$solar" "$lunar")"
+check_eq "Solar.rem beside the executable" " 1 1程序旁$(zeros 20)FFFF$(zeros 26)" \
+    "$(file_view "$EDITORS_APP/res/Solar.rem")"
+check_eq "and Lunch.rem" "FFFF$(zeros 26)" "$(file_view "$EDITORS_APP/res/Lunch.rem")"
 probe click "$FESTIVAL_DIALOG/@1115" >/dev/null
 probe wait-gone "$FESTIVAL_DIALOG" 10 >/dev/null
 close_sheet

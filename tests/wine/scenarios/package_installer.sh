@@ -20,6 +20,7 @@ dir=$user_dir/AppData/Local/Programs/lunavis
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/lunavis.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\lunavis'
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+user_run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 settings_key='HKCU\software\wendrix\clock'
 
 install() {
@@ -61,6 +62,7 @@ for record in "Reminder.rem 100  1/ 1  8: 0new year" "Solar.rem 30  1 1ours" "Lu
     truncate -s "$size" "$dir/res/$file"
 done
 bed_reg_add "$run_key" DeskTop REG_SZ "$win_dir\\lunavis.exe"
+bed_reg_add "$user_run_key" DeskTop REG_SZ "\"$win_dir\\lunavis.exe\""
 
 uninstall uninstall1
 check_exited_cleanly
@@ -72,7 +74,8 @@ check "the shortcut is removed" test ! -e "$shortcut"
 for f in Reminder.rem Solar.rem Lunch.rem; do
     check "kept: res/$f" test -f "$dir/res/$f"
 done
-check "the autostart value naming this copy is removed" not reg_has_value "$run_key" DeskTop
+check "the machine's autostart value naming this copy is removed" not reg_has_value "$run_key" DeskTop
+check "so is the user's, quoted" not reg_has_value "$user_run_key" DeskTop
 check "the settings are kept" bed_reg_key_exists "$settings_key"
 
 # A new installation finds the data; autostart of another copy is none of its business.
@@ -84,8 +87,10 @@ check "an earlier version's library is cleared away" test ! -e "$dir/lunahook.dl
 check "this version's library is installed" test -f "$dir/$BED_HOOK_DLL"
 other='C:\elsewhere\lunavis.exe'
 bed_reg_add "$run_key" DeskTop REG_SZ "$other"
+bed_reg_add "$user_run_key" DeskTop REG_SZ "\"$other\""
 uninstall uninstall2 /PURGE
 check "with /PURGE the folder is gone" wait_until 10 test ! -e "$dir"
 check "with /PURGE the settings are gone" not bed_reg_key_exists "$settings_key"
 check_eq "another copy's autostart value stays" "$other" "$(reg_value "$run_key" DeskTop)"
+check_eq "in both places" "\"$other\"" "$(reg_value "$user_run_key" DeskTop)"
 bed_finish

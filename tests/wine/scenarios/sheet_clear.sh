@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# "清除注册内容" on the system page removes the product keys and the Run value at once; the
-# OK that follows writes nothing from any page; the next opening's OK writes again.
-# timeout: 240
+# "清除注册内容" on the system page removes the product keys and the Run values at once;
+# Apply and OK of that same sheet write nothing from any page; the next sheet writes again,
+# and so it does after a clearing left with Cancel, even when it never visits the system
+# page (the clearing ends with the sheet that made it).
+# timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/sheet_helpers.bash"
@@ -15,7 +17,8 @@ sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
 sheet_press "$SHEET_SYSTEM/@1096" 1
 sheet_close OK
-check_eq "DeskTop set" "$(bed_winpath "$BED_WIN64/app/lunavis.exe")" "$(sheet_reg "$KEY_RUN" DeskTop)"
+check_eq "DeskTop set" "\"$(bed_winpath "$BED_WIN64/app/lunavis.exe")\"" \
+    "$(sheet_reg "$KEY_USER_RUN" DeskTop)"
 check_eq "DisPlayYear set" 0x4 "$(sheet_reg "$KEY_DISPLAY" DisPlayYear)"
 
 sheet_open
@@ -25,17 +28,36 @@ sheet_press "$SHEET_CALENDAR/@1095" 1
 sheet_page 3 "$SHEET_SYSTEM"
 probe click "$SHEET_SYSTEM/@1100" >/dev/null
 check "the product key goes at once" wait_until 10 not sheet_reg_key_exists 'HKCU\software\wendrix'
-check_eq "DeskTop removed" "<absent>" "$(sheet_reg "$KEY_RUN" DeskTop)"
+check_eq "DeskTop removed" "<absent>" "$(sheet_reg "$KEY_USER_RUN" DeskTop)"
 check_eq "the page keeps its controls" 1 "$(sheet_state "$SHEET_SYSTEM/@1096")"
+sheet_page 0 "$SHEET_CLOCK"
+sheet_press "$SHEET_CLOCK/@1081" 0
+sheet_apply
+check "Apply after clearing writes nothing" not sheet_reg_key_exists 'HKCU\software\wendrix'
+sheet_press "$SHEET_CLOCK/@1081" 1
 sheet_close OK
-check "OK after clearing writes nothing" not sheet_reg_key_exists 'HKCU\software\wendrix'
-check_eq "nor the Run value" "<absent>" "$(sheet_reg "$KEY_RUN" DeskTop)"
+check "nor does OK of the same sheet" not sheet_reg_key_exists 'HKCU\software\wendrix'
+check_eq "nor the Run value" "<absent>" "$(sheet_reg "$KEY_USER_RUN" DeskTop)"
 
 sheet_open
 check_eq "the settings in memory are unchanged: 24-hour clock" 0 \
     "$(sheet_state "$SHEET_CLOCK/@1081")"
 sheet_press "$SHEET_CLOCK/@1081" 1
 sheet_close OK
-check_eq "the next OK writes again" 0x1 "$(sheet_reg "$KEY_DISPLAY" DisPlayTime12)"
+check_eq "the next sheet writes again" 0x1 "$(sheet_reg "$KEY_DISPLAY" DisPlayTime12)"
+
+# Cleared, then Cancel: the next two sheets write without ever visiting the system page.
+sheet_open
+sheet_page 3 "$SHEET_SYSTEM"
+probe click "$SHEET_SYSTEM/@1100" >/dev/null
+check "cleared again" wait_until 10 not sheet_reg_key_exists 'HKCU\software\wendrix'
+sheet_close CANCEL
+for state in 0 1; do
+    sheet_open
+    sheet_press "$SHEET_CLOCK/@1081" "$state"
+    sheet_close OK
+    check_eq "after Cancel a later sheet writes ($state)" "0x$state" \
+        "$(sheet_reg "$KEY_DISPLAY" DisPlayTime12)"
+done
 
 bed_finish

@@ -20,13 +20,15 @@ KEY_CLOCK='HKCU\software\wendrix\clock'
 KEY_DISPLAY='HKCU\software\wendrix\clock\Display'
 KEY_CALENDER='HKCU\software\wendrix\clock\calender'
 KEY_RUN='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+KEY_USER_RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
-# sheet_attach: starts lunavis on whatever the registry holds and waits until it has hooked
-# the stand-in shell (desk_attach also waits for clock text, which needs a visible colour).
+# sheet_attach [PROGRAM]: starts lunavis (default: the build's) on whatever the registry
+# holds and waits until it has hooked the stand-in shell (desk_attach also waits for clock
+# text, which needs a visible colour).
 sheet_attach() {
     local before
     before=$(desk_count_subclassed)
-    bed_start lunavis app/lunavis.exe
+    bed_start lunavis "${1:-app/lunavis.exe}"
     wait_until 30 desk_subclassed_more_than "$before" || fail "the list view was not subclassed"
     probe wait "$DESK_MAIN" 10 >/dev/null || fail "no lunavis main window"
 }
@@ -157,6 +159,25 @@ sheet_height() {
     desk_pixels "$1" "${r[@]}" | awk -v w="${r[2]}" "$3"' { y = int((NR - 1) / w)
         if (!n++) { t = b = y } if (y < t) t = y; if (y > b) b = y }
         END { print n ? b - t + 1 : 0 }'
+}
+
+# sheet_install FOLDER: copies lunavis and lunahook into FOLDER (a program installed
+# elsewhere than the build tree); prints the copy's lunavis.exe.
+sheet_install() {
+    mkdir -p "$1/res" &&
+        cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/$BED_HOOK_DLL" "$1/" &&
+        cp "$BED_WIN64/app/res/back.bmp" "$1/res/" || fail "cannot copy lunavis to $1"
+    echo "$1/lunavis.exe"
+}
+
+# sheet_msgbox_is TITLE TEXT-REGEX: a message box of that title shows a matching text.
+sheet_msgbox_is() { [[ "$(probe msgbox "$1" 2>/dev/null | tr -d '\r')" =~ $2 ]]; }
+
+# sheet_msgbox_answer TITLE BUTTON-ID: presses a button of the message box, waits until it
+# is gone.
+sheet_msgbox_answer() {
+    probe click "#32770[$1]/@$2" >/dev/null || fail "no button $2 in the message box $1"
+    probe wait-gone "#32770[$1]" 10 >/dev/null || fail "the message box $1 did not close"
 }
 
 # sheet_reg_key_exists KEY

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The timed shutdown armed from the system page: ticking "定时关机" shows the hour and minute
-# lists; armed for the current minute, the main window's next timer tick ends the hook and
-# asks Windows to power off, which under Wine ends the session and lunavis with it.
-# timeout: 240
+# lists; an armed shutdown shows ticked, with its time, when the page opens again, and
+# looking at the page and pressing OK leaves it armed; armed for the current minute, the
+# main window's next timer tick ends the hook and asks Windows to power off, which under
+# Wine ends the session and lunavis with it.
+# timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/sheet_helpers.bash"
@@ -18,6 +20,30 @@ sheet_press "$SHEET_SYSTEM/@1097" 1
 check_eq "the hours shown" 1 "$(sheet_visible "$SHEET_SYSTEM/@1105")"
 sheet_press "$SHEET_SYSTEM/@1097" 0
 check_eq "the hours hidden again" 0 "$(sheet_visible "$SHEET_SYSTEM/@1105")"
+sheet_close OK
+
+# Armed for a time half a day away: the page shows it, and a mere visit keeps it.
+far_hour=$((($(date +%-H) + 12) % 24))
+sheet_open
+sheet_page 3 "$SHEET_SYSTEM"
+sheet_press "$SHEET_SYSTEM/@1097" 1
+probe select "$SHEET_SYSTEM/@1105" "$far_hour" >/dev/null
+probe select "$SHEET_SYSTEM/@1106" 30 >/dev/null
+sheet_close OK
+for visit in "after arming" "after a visit with OK"; do
+    sheet_open
+    sheet_page 3 "$SHEET_SYSTEM"
+    check_eq "$visit: the box shows the shutdown armed" 1 "$(sheet_state "$SHEET_SYSTEM/@1097")"
+    check_eq "$visit: with its lists" "1 1" \
+        "$(sheet_visible "$SHEET_SYSTEM/@1105") $(sheet_visible "$SHEET_SYSTEM/@1106")"
+    check_eq "$visit: and its time" "$(printf '%d %2d|30 30' "$far_hour" "$far_hour")" \
+        "$(probe selected "$SHEET_SYSTEM/@1105" | tr -d '\r')|$(probe selected "$SHEET_SYSTEM/@1106" | tr -d '\r')"
+    [[ $visit == "after arming" ]] && bed_screenshot shutdown-armed-shown >/dev/null
+    sheet_close OK
+done
+sheet_open
+sheet_page 3 "$SHEET_SYSTEM"
+sheet_press "$SHEET_SYSTEM/@1097" 0
 sheet_close OK
 
 desk_wait_second_below 40
