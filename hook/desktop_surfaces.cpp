@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "hook/background_build.h"
@@ -147,7 +148,13 @@ HBITMAP CreateSurfaceBitmap(HDC screen, int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    return CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr && bits != nullptr) {
+        // Black, as a blank background must be, whatever memory the section was given.
+        std::memset(bits, 0,
+                    static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    }
+    return bitmap;
 }
 
 void CreateSurfaces() {

@@ -9,7 +9,7 @@ namespace luna {
 
 // A bitmap for a surface: a 32-bit top-down DIB section, whose pixels are virtual memory of
 // their own, given back to the system the moment the bitmap is deleted. Null for an empty
-// size or when it cannot be made.
+// size or when it cannot be made. Its pixels start black.
 HBITMAP CreateSurfaceBitmap(HDC screen, int width, int height);
 
 // Creates the surfaces, loads the background, the registry style and the reminder and
