@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/framework/font_dialog.h"
+#include "shared/win32/desktop_dpi.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -24,6 +25,8 @@ bool PickFont(HWND owner, FontChoice* choice) {
         MessageBoxGbk(owner, kFaceNameMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    // The dialog measured the height at this program's DPI; the shell draws at its own.
+    record.lfHeight = HeightForDesktop(record.lfHeight);
     *choice = MakeFontChoice(record.lfFaceName, dialog.PointSizeTenths(), record);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "hook/background_build.h"
 
+#include <cstdlib>
+#include <initializer_list>
 #include <ctime>
 
 #include "hook/background_registry.h"
@@ -24,6 +26,42 @@ void FillWith(HDC dc, const RECT& area, COLORREF color) {
     DeleteObject(brush);
 }
 
+// Loads a bitmap file at its own size and stretches it onto a new W by H surface bitmap.
+// (Asking LoadImage for the stretched size leaves megabytes of its temporary work behind
+// in the shell's heap at large screen sizes.)
+HBITMAP LoadStretchedToScreen(const char* path) {
+    auto file = static_cast<HBITMAP>(
+        LoadImageW(nullptr, WideFromGbk(path).c_str(), IMAGE_BITMAP, 0, 0,
+                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (file == nullptr) {
+        return nullptr;
+    }
+    BITMAP size{};
+    GetObjectA(file, sizeof size, &size);
+    HWND desktop = GetDesktopWindow();
+    HDC screen = GetDC(desktop);
+    HBITMAP stretched = CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    if (stretched != nullptr && from != nullptr && to != nullptr) {
+        HGDIOBJ oldFrom = SelectObject(from, file);
+        HGDIOBJ oldTo = SelectObject(to, stretched);
+        SetStretchBltMode(to, COLORONCOLOR);
+        StretchBlt(to, 0, 0, m_ScreenWidth, m_ScreenHeight, from, 0, 0, size.bmWidth,
+                   std::abs(size.bmHeight), SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+    }
+    for (HDC dc : {from, to}) {
+        if (dc != nullptr) {
+            DeleteDC(dc);
+        }
+    }
+    ReleaseDC(desktop, screen);
+    DeleteObject(file);
+    return stretched;
+}
+
 } // namespace
 
 HBITMAP ReadBackgroundSettings() {
@@ -33,9 +71,7 @@ HBITMAP ReadBackgroundSettings() {
     if (m_DeskTopStyle != kStyleBitmap || !read.hasBackImage || read.backImage[0] == '\0') {
         return nullptr;
     }
-    return static_cast<HBITMAP>(LoadImageW(nullptr, WideFromGbk(read.backImage).c_str(),
-                                           IMAGE_BITMAP, m_ScreenWidth, m_ScreenHeight,
-                                           LR_LOADFROMFILE));
+    return LoadStretchedToScreen(read.backImage);
 }
 
 void FillBackground(HDC background) {
@@ -59,7 +95,7 @@ void FillBackground(HDC background) {
 }
 
 HBITMAP CreateBlankBackground(HDC screen) {
-    HBITMAP blank = CreateCompatibleBitmap(screen, m_ScreenWidth, m_ScreenHeight);
+    HBITMAP blank = CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight);
     if (blank == nullptr) {
         WriteDebugLog("Create BackImage Error!!!!!!!!!!!!!!!!");
     }
@@ -89,7 +125,11 @@ LRESULT RebuildBackground() {
     }
     FillBackground(m_BackSurface.dc);
     BitBlt(m_DeskSurface.dc, 0, 0, m_ScreenWidth, m_ScreenHeight, m_BackSurface.dc, 0, 0, SRCCOPY);
+    RedrawPicture();
+    return 1;
+}
 
+void RedrawPicture() {
     const LocalTime now = CurrentLocalTime();
     DrawClockText();
     DrawCalendarText(now);
@@ -101,7 +141,6 @@ LRESULT RebuildBackground() {
     if (view != nullptr) {
         InvalidateRect(view, nullptr, TRUE);
     }
-    return 1;
 }
 
 void CopyPicture(HDC target) {

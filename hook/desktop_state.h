@@ -31,7 +31,8 @@ extern Surface m_ReminderSurface; // W/3 by H/3: work surface of the reminder pa
 
 extern int m_ScreenWidth;
 extern int m_ScreenHeight;
-extern PanelGeometry m_Panels; // every rectangle, from W and H at creation
+extern PanelGeometry m_Panels; // every rectangle, from the screen's placement at creation
+                               // and after every change of the screen
 
 extern std::uint32_t m_DeskTopStyle;
 extern COLORREF m_DeskTopBackColor;

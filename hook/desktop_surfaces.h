@@ -3,11 +3,23 @@
 // the reminder and festival files, and the reminder panel drawn onto them.
 #pragma once
 
+#include <windows.h>
+
 namespace luna {
+
+// A bitmap for a surface: a 32-bit top-down DIB section, whose pixels are virtual memory of
+// their own, given back to the system the moment the bitmap is deleted. Null for an empty
+// size or when it cannot be made. Its pixels start black.
+HBITMAP CreateSurfaceBitmap(HDC screen, int width, int height);
 
 // Creates the surfaces, loads the background, the registry style and the reminder and
 // festival files. Runs in the shell on the list view's thread.
 void CreateSurfaces();
+
+// After a change of the screen's size, of the monitors or of the work area: makes the
+// surfaces anew for the new placement (fonts, colours, settings and files kept) and redraws
+// the whole picture. Returns false, doing nothing, while the placement is unchanged.
+bool RefitSurfaces();
 
 // Releases what CreateSurfaces made. Safe to call when nothing was created.
 void ReleaseSurfaces();

@@ -18,7 +18,6 @@ namespace {
 
 constexpr COLORREF kHeaderRed = RGB(255, 0, 0);
 constexpr COLORREF kTodayBlue = RGB(0, 0, 255);
-constexpr int kDayNumberHeight = 20;
 
 // Draws a text in a colour of its own, then puts the surface's colour back.
 void DrawInColor(HDC dc, const char* text, RECT area, UINT format, bool own, COLORREF color) {
@@ -59,26 +58,30 @@ void DrawMonthGrid(int year, int month, int firstWeekday, int today) {
     const PixelSize work = m_Panels.calendarSurface;
     BitBlt(dc, 0, 0, work.width, work.height, m_BackSurface.dc, grid.left, grid.top, SRCCOPY);
 
-    const GridMetrics cells = ComputeGridMetrics(m_ScreenWidth);
+    const int weekday = firstWeekday >= 0 && firstWeekday < 7 ? firstWeekday : 0;
+    const int weeks = PlaceDay(weekday, m_MonthGrid.daysInMonth).row + 1;
+    TEXTMETRICA font{};
+    GetTextMetricsA(dc, &font);
+    const GridMetrics cells = ComputeGridMetrics(m_Panels, weeks, font.tmHeight);
     const int cw = cells.cellWidth;
     const int rh = cells.rowHeight;
+    const int band = cells.dayNumberBand;
 
     for (int i = 0; i < 7; ++i) {
         DrawInColor(dc, kWeekdayNames[i], RECT{i * cw, 0, (i + 1) * cw, rh},
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE, true, kHeaderRed);
     }
 
-    const int weekday = firstWeekday >= 0 && firstWeekday < 7 ? firstWeekday : 0;
     for (int day = 1; day <= m_MonthGrid.daysInMonth; ++day) {
         const CellPlace place = PlaceDay(weekday, day);
         const int left = place.column * cw;
         const int top = (place.row + 1) * rh; // row 0 holds the weekday names
         const bool isToday = day == today;
-        DrawInColor(dc, kSolarDayNames[day - 1], RECT{left, top, left + cw, top + kDayNumberHeight},
+        DrawInColor(dc, kSolarDayNames[day - 1], RECT{left, top, left + cw, top + band},
                     DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
         char annotation[kCellAnnotationMax];
         JoinCellAnnotation(m_MonthGrid, day, annotation, sizeof annotation);
-        DrawInColor(dc, annotation, RECT{left, top + kDayNumberHeight, left + cw, top + rh},
+        DrawInColor(dc, annotation, RECT{left, top + band, left + cw, top + rh},
                     DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
     }
 

@@ -201,6 +201,17 @@ LRESULT DetachView(HWND window) {
     return 1;
 }
 
+// The shell resizes the desktop's windows when the screen changes (a new resolution, a
+// monitor docked or undocked) or the taskbar moves: the list view then gets WM_SIZE. The
+// surfaces follow the new screen at once.
+LRESULT OnScreenChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = PassOn(window, message, wParam, lParam);
+    if (luna::RefitSurfaces()) {
+        luna::WriteDebugLogf("desktop resized %dx%d", luna::m_ScreenWidth, luna::m_ScreenHeight);
+    }
+    return result;
+}
+
 } // namespace
 
 LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -227,6 +238,14 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_POWERBROADCAST:
         if (IsResume(wParam)) {
             OnTimeChanged(window, "resume");
+        }
+        break;
+    case WM_SIZE:
+    case WM_DISPLAYCHANGE:
+        return OnScreenChange(window, message, wParam, lParam);
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) {
+            return OnScreenChange(window, message, wParam, lParam);
         }
         break;
     case luna::UM_EXIT:

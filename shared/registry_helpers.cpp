@@ -131,13 +131,13 @@ std::uint32_t ReadRegColor(RegistryStore& hkcu, const char* keyPath) {
     return color;
 }
 
-FontRecord BuildFontRecord(const char* faceName, std::uint32_t pointSize, std::uint32_t weight,
-                           std::uint32_t charset, std::uint32_t italic, std::uint32_t underline,
-                           const ScreenMetrics& screen) {
+FontRecord BuildFontRecord(const char* faceName, std::uint32_t pointSizeTenths,
+                           std::uint32_t weight, std::uint32_t charset, std::uint32_t italic,
+                           std::uint32_t underline, const ScreenMetrics& screen) {
     FontRecord font;
     std::memset(&font, 0, sizeof font);
     constexpr std::int64_t kMaxHeight = std::numeric_limits<std::int32_t>::max();
-    std::int64_t device = static_cast<std::int64_t>(screen.logPixelsY) * pointSize / 72;
+    std::int64_t device = static_cast<std::int64_t>(screen.logPixelsY) * pointSizeTenths / 720;
     if (device > kMaxHeight) {
         device = kMaxHeight;
     } else if (device < -kMaxHeight) {
@@ -177,12 +177,16 @@ bool ReadRegFont(RegistryStore& hkcu, const char* keyPath, const ScreenMetrics& 
     for (int i = 0; complete && i < 5; ++i) {
         complete = QueryRegNumber(hkcu, key, numberNames[i], &numbers[i]);
     }
+    std::uint32_t tenths = 0;
+    const bool hasTenths = complete &&
+                           QueryRegNumber(hkcu, key, regvalue::FontSizeTenths, &tenths) &&
+                           tenths / 10 == numbers[0];
     hkcu.CloseKey(key);
     if (!complete || numbers[0] > kMaxFontPoints) {
         return false;
     }
-    *out = BuildFontRecord(faceName, numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
-                           screen);
+    *out = BuildFontRecord(faceName, hasTenths ? tenths : numbers[0] * 10, numbers[1], numbers[2],
+                           numbers[3], numbers[4], screen);
     return true;
 }
 
@@ -201,6 +205,8 @@ void WriteFontGroup(RegistryStore& hkcu, const char* keyPath, const char* faceNa
     WriteRegNumber(hkcu, keyPath, regvalue::Italic, font.lfItalic);
     WriteRegNumber(hkcu, keyPath, regvalue::Bolt, font.lfWeight == 700 ? 1 : 0);
     WriteRegNumber(hkcu, keyPath, regvalue::UnderLine, font.lfUnderline != 0 ? 1 : 0);
+    WriteRegNumber(hkcu, keyPath, regvalue::FontSizeTenths,
+                   pointSizeTenths > 0 ? static_cast<std::uint32_t>(pointSizeTenths) : 0);
 }
 
 } // namespace luna

@@ -35,6 +35,9 @@ constexpr char Charset[] = "Charset";
 constexpr char Italic[] = "Italic";
 constexpr char Bolt[] = "Bolt";
 constexpr char UnderLine[] = "UnderLine";
+// The chosen size in tenths of a point (10.5 pt is 105), written beside FontSize, which holds
+// whole points only. Versions before 1.1 neither write nor read it.
+constexpr char FontSizeTenths[] = "FontSizeTenths";
 constexpr char FontColor[] = "FontColor";
 
 constexpr char AutoStart[] = "AutoStart";

@@ -83,17 +83,20 @@ struct ScreenMetrics {
 
 // Builds the font record from the font value group of keyPath. False when the key was new
 // or any of FontName, FontSize, FontWeight, Charset, Italic, UnderLine is missing or
-// refused; *out is then left untouched. Bolt is never read.
+// refused; *out is then left untouched. Bolt is never read. The size is FontSizeTenths
+// where that value agrees with FontSize (the same whole points), otherwise FontSize: a
+// group written by an earlier version, or changed by one since, keeps its whole points.
 bool ReadRegFont(RegistryStore& hkcu, const char* keyPath, const ScreenMetrics& screen,
                  FontRecord* out);
 
-// The record ReadRegFont builds from the values it read (pure).
-FontRecord BuildFontRecord(const char* faceName, std::uint32_t pointSize, std::uint32_t weight,
-                           std::uint32_t charset, std::uint32_t italic, std::uint32_t underline,
-                           const ScreenMetrics& screen);
+// The record ReadRegFont builds from the values it read (pure). The height is
+// -(logPixelsY * pointSizeTenths / 720), truncated, in the screen's logical units.
+FontRecord BuildFontRecord(const char* faceName, std::uint32_t pointSizeTenths,
+                           std::uint32_t weight, std::uint32_t charset, std::uint32_t italic,
+                           std::uint32_t underline, const ScreenMetrics& screen);
 
-// Writes the seven values of a font chosen in a font dialog, in the order FontName,
-// FontSize (whole points, truncated), FontWeight, Charset, Italic, Bolt, UnderLine.
+// Writes the values of a font chosen in a font dialog, in the order FontName, FontSize
+// (whole points, truncated), FontWeight, Charset, Italic, Bolt, UnderLine, FontSizeTenths.
 void WriteFontGroup(RegistryStore& hkcu, const char* keyPath, const char* faceName,
                     std::int32_t pointSizeTenths, const FontRecord& font);
 

@@ -24,6 +24,11 @@ bool PropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
         case PSN_KILLACTIVE:
             result = OnKillActive() ? FALSE : TRUE;
             return true;
+        case PSN_SETACTIVE:
+            if (sheet_ != nullptr) {
+                sheet_->FitPage(Window());
+            }
+            break;
         default:
             break;
         }

@@ -38,6 +38,10 @@ class PropertySheetDialog {
   private:
     friend class PropertyPage;
     void Attach(HWND sheet);
+    // Where a page's controls need more room than the sheet gave it (its dialog font can be
+    // larger than the sheet's at a high DPI), the sheet grows: the tab control and every
+    // page by the shortfall; the buttons below the tab move with the sheet's corner.
+    void FitPage(HWND page);
     static LRESULT CALLBACK SheetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);
 

@@ -7,6 +7,7 @@
 
 #include "shared/settings_registry.h"
 #include "shared/win32/wide_text.h"
+#include "shared/win32/desktop_dpi.h"
 
 namespace luna {
 namespace {
@@ -161,7 +162,7 @@ bool ReadRegFontFromScreen(const char* keyPath, FontRecord* out) {
     HDC screen = GetDC(nullptr);
     ScreenMetrics metrics;
     if (screen != nullptr) {
-        metrics.logPixelsY = GetDeviceCaps(screen, LOGPIXELSY);
+        metrics.logPixelsY = DesktopDpi(); // the shell draws the font, at its DPI
         metrics.toLogical = DeviceToLogicalOnDc;
         metrics.context = screen;
     }

@@ -28,10 +28,11 @@ TEST(ReminderApply, ChosenFontIsWrittenUnderTheReminderKeyThenSentOnce) {
     bool fontChanged = true;
     const FontChoice font = ItalicFont();
     ApplyReminderPage(bed.context, fontChanged, font);
-    EXPECT_EQ(bed.log,
-              (EventLog{"set reminder\\FontName", "set reminder\\FontSize",
-                        "set reminder\\FontWeight", "set reminder\\Charset", "set reminder\\Italic",
-                        "set reminder\\Bolt", "set reminder\\UnderLine", "copy 2"}));
+    EXPECT_EQ(
+        bed.log,
+        (EventLog{"set reminder\\FontName", "set reminder\\FontSize", "set reminder\\FontWeight",
+                  "set reminder\\Charset", "set reminder\\Italic", "set reminder\\Bolt",
+                  "set reminder\\UnderLine", "set reminder\\FontSizeTenths", "copy 2"}));
     const std::string key = "software\\wendrix\\clock\\reminder";
     EXPECT_EQ(test::StoredText(bed.hkcu.memory(), key, "FontName"), "黑体");
     EXPECT_EQ(test::StoredNumber(bed.hkcu.memory(), key, "FontSize"), 12);

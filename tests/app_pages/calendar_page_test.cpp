@@ -43,6 +43,7 @@ TEST(CalendarPageApply, WritesFontFestivalsColourInOrderThenOneSettingsMessage) 
                                "set calender\\Italic",
                                "set calender\\Bolt",
                                "set calender\\UnderLine",
+                               "set calender\\FontSizeTenths",
                                "copy 0",
                                "set Display\\MerryCheckSolar",
                                "set Display\\MerryCheckLunch",
@@ -74,7 +75,7 @@ TEST(CalendarPageApply, EachFlagAloneDoesOnlyItsPart) {
         CalendarPageFlags flags;
         flags.fontChanged = true;
         ApplyCalendarPage(bed.context, flags, SomeFont(), FestivalSwitches{});
-        ASSERT_EQ(bed.log.size(), 8u);
+        ASSERT_EQ(bed.log.size(), 9u);
         EXPECT_EQ(bed.log.back(), "copy 0"); // no CD_SETTINGS for a font alone
     }
     {

@@ -93,6 +93,7 @@ TEST(ClockPageApply, WritesFontColourAndDisplayInOrderThenOneSettingsMessage) {
                                "set clock\\Italic",
                                "set clock\\Bolt",
                                "set clock\\UnderLine",
+                               "set clock\\FontSizeTenths",
                                "copy 1",
                                "set clock\\FontColor",
                                "set Display\\DateSeparator",
@@ -158,7 +159,7 @@ TEST(ClockPageApply, EachFlagAloneDoesOnlyItsPart) {
         ClockPageFlags flags;
         flags.fontChanged = true;
         ApplyClockPage(bed.context, flags, BoldFont(), ClockPageControls{});
-        EXPECT_EQ(bed.log.size(), 8u);
+        EXPECT_EQ(bed.log.size(), 9u);
         EXPECT_EQ(bed.log.back(), "copy 1"); // a font alone sends no CD_SETTINGS
     }
     {

@@ -143,7 +143,7 @@ TEST(BackImage, NothingIsWrittenWithoutAFolderOrWhenTheResultWouldNotFit) {
     EXPECT_EQ(hkcu.Find(regkey::Clock, regvalue::BackImage), nullptr);
 }
 
-TEST(FontGroup, TenAndAHalfPointsIsStoredAsTenAndReadBackAsMinusThirteenAt96Dpi) {
+TEST(FontGroup, TenAndAHalfPointsIsStoredWithItsTenthsAndReadBackWhole) {
     MemoryRegistry hkcu;
     FontRecord chosen{};
     chosen.lfHeight = -14;
@@ -152,8 +152,9 @@ TEST(FontGroup, TenAndAHalfPointsIsStoredAsTenAndReadBackAsMinusThirteenAt96Dpi)
     chosen.lfUnderline = 5;
     std::strcpy(chosen.lfFaceName, "宋体");
     WriteFontGroup(hkcu, regkey::Clock, "宋体", 105, chosen);
-    EXPECT_EQ(hkcu.ValueNames(regkey::Clock), (Names{"FontName", "FontSize", "FontWeight",
-                                                     "Charset", "Italic", "Bolt", "UnderLine"}));
+    EXPECT_EQ(hkcu.ValueNames(regkey::Clock),
+              (Names{"FontName", "FontSize", "FontWeight", "Charset", "Italic", "Bolt", "UnderLine",
+                     "FontSizeTenths"}));
     EXPECT_EQ(hkcu.Find(regkey::Clock, "FontName")->data, Bytes("宋体")); // no terminator
     EXPECT_EQ(hkcu.Find(regkey::Clock, "FontSize")->data, (std::vector<std::uint8_t>{10, 0, 0, 0}));
     EXPECT_EQ(hkcu.Find(regkey::Clock, "Bolt")->data[0], 1);
@@ -163,12 +164,29 @@ TEST(FontGroup, TenAndAHalfPointsIsStoredAsTenAndReadBackAsMinusThirteenAt96Dpi)
     std::memset(&font, 0x55, sizeof font);
     ASSERT_TRUE(ReadRegFont(hkcu, regkey::Clock, {}, &font));
     FontRecord expected{};
-    expected.lfHeight = -13;
+    expected.lfHeight = -14; // 96 * 10.5 / 72
     expected.lfWeight = 700;
     expected.lfCharSet = 134;
     expected.lfUnderline = 1;
     std::strcpy(expected.lfFaceName, "宋体");
     EXPECT_EQ(std::memcmp(&font, &expected, sizeof font), 0);
+    ScreenMetrics dpi192;
+    dpi192.logPixelsY = 192;
+    ASSERT_TRUE(ReadRegFont(hkcu, regkey::Clock, dpi192, &font));
+    EXPECT_EQ(font.lfHeight, -28); // 10.5 pt at 192 DPI, where 10 pt would give 26
+
+    // An earlier version changed FontSize to 12 and left the tenths behind: 12 points.
+    hkcu.PutNumber(regkey::Clock, regvalue::FontSize, 12);
+    ASSERT_TRUE(ReadRegFont(hkcu, regkey::Clock, {}, &font));
+    EXPECT_EQ(font.lfHeight, -16);
+    // A group written by an earlier version has no tenths: its whole points, as ever.
+    RegKey clock = 0;
+    ASSERT_TRUE(hkcu.OpenKey(regkey::Clock, RegAccess::All, &clock));
+    ASSERT_TRUE(hkcu.DeleteValue(clock, regvalue::FontSizeTenths));
+    hkcu.CloseKey(clock);
+    hkcu.PutNumber(regkey::Clock, regvalue::FontSize, 10);
+    ASSERT_TRUE(ReadRegFont(hkcu, regkey::Clock, {}, &font));
+    EXPECT_EQ(font.lfHeight, -13);
 }
 
 TEST(FontGroup, HeightUsesTheScreenAndItsDeviceToLogicalConversion) {
@@ -179,7 +197,7 @@ TEST(FontGroup, HeightUsesTheScreenAndItsDeviceToLogicalConversion) {
     };
     int scale = 2;
     screen.context = &scale;
-    const FontRecord font = BuildFontRecord("Arial", 9, 400, 0x1FF, 0x101, 0, screen);
+    const FontRecord font = BuildFontRecord("Arial", 90, 400, 0x1FF, 0x101, 0, screen);
     EXPECT_EQ(font.lfHeight, -30); // 120 * 9 / 72 = 15 device units, 30 logical
     EXPECT_EQ(font.lfCharSet, 0xFF);
     EXPECT_EQ(font.lfItalic, 1);

@@ -1,5 +1,6 @@
 #include "tools/shell/desktop.h"
 
+#include "tools/shell/display_change.h"
 #include "tools/shell/time_broadcast.h"
 #include "tools/shell/win_text.h"
 
@@ -48,6 +49,12 @@ LRESULT CALLBACK DesktopFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     }
     case WM_SIZE:
         FitChildren(hwnd);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        // Every top-level window hears it; Progman answers for the whole shell.
+        if (ShellContext* ctx = ContextOf(hwnd); ctx != nullptr && hwnd == ctx->windows.progman) {
+            FollowDisplayChange(*ctx, lParam);
+        }
         return 0;
     case WM_CLOSE:
         // A desktop is not closed by a stray WM_CLOSE; the control window ends the shell.

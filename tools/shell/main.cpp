@@ -15,6 +15,7 @@
 
 #include "tools/shell/control_window.h"
 #include "tools/shell/desktop.h"
+#include "tools/shell/display_change.h"
 #include "tools/shell/other_tool.h"
 #include "tools/shell/taskbar.h"
 #include "tools/shell/win_text.h"
@@ -89,9 +90,7 @@ int Run(HINSTANCE instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     ctx.screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT work = ctx.screen;
-    work.bottom -= kTaskbarHeight;
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0);
+    SetWorkAreaAboveTaskbar(ctx.screen);
 
     if (!RegisterDesktopClasses(instance) || !Taskbar::RegisterClasses(instance) ||
         !RegisterControlClass(instance)) {

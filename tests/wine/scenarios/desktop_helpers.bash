@@ -105,6 +105,35 @@ desk_reg_defaults() {
     desk_reg_font reminder 11
 }
 
+# desk_reg_defaults_at_once STYLE BACKCOLOR BACKIMAGE-UNIX-PATH [EXTRA-REG-LINES]: the same
+# settings as desk_reg_defaults, imported from one .reg file by one Wine process (each
+# `reg add` starts one: on a loaded machine that is seconds apiece). EXTRA-REG-LINES are
+# further lines of the file (a "[KEY]" line, then "\"Name\"=dword:..." lines).
+desk_reg_defaults_at_once() {
+    local file=$BED_RUN/defaults.reg path key font
+    path=$(bed_winpath "$3")
+    path=${path//\\/\\\\}
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\software\\wendrix\\clock\\Display]\n'
+        printf '"DeskTopStyle"=dword:%08x\n"DeskTopBackColor"=dword:%08x\n' "$1" "$2"
+        printf '"DisPlaySecond"=dword:00000001\n\n'
+        for font in clock:18 calender:10 reminder:11; do
+            key='HKEY_CURRENT_USER\software\wendrix\clock'
+            [[ ${font%:*} == clock ]] || key="$key\\${font%:*}"
+            printf '[%s]\n"FontName"="WenQuanYi Micro Hei"\n"FontSize"=dword:%08x\n' "$key" "${font#*:}"
+            printf '"FontWeight"=dword:00000190\n"Charset"=dword:00000086\n"Italic"=dword:00000000\n'
+            printf '"Bolt"=dword:00000000\n"UnderLine"=dword:00000000\n'
+            case ${font%:*} in
+            clock) printf '"FontColor"=dword:00ffffff\n"BackImage"="%s"\n' "$path" ;;
+            calender) printf '"FontColor"=dword:0000ffff\n' ;;
+            esac
+            printf '\n'
+        done
+        (($# > 3)) && printf '%s\n' "${@:4}"
+    } >"$file"
+    bed_wine reg import "$(bed_winpath "$file")" >/dev/null 2>&1 || fail "could not import $file"
+}
+
 # ---------------------------------------------------------------- lunavis
 
 # desk_attach: starts lunavis, which hooks the stand-in shell, and waits until the list
@@ -171,14 +200,18 @@ desk_diff() {
         grep -c '^<'
 }
 
-# desk_today_cell: "X Y W H" of today's cell in the month grid (below the weekday row).
+# desk_today_cell: "X Y W H" of today's cell in the month grid (below the weekday row). The
+# rows are 75 pixels high unless the month's weeks would then reach the taskbar (y 738): a
+# six-week month shares the 482 rows from y 256 among its seven rows.
 desk_today_cell() {
-    local first day k
+    local first day days k rows rh=$DESK_ROW_H
     first=$(date -d "$(date +%Y-%m-01)" +%w)
     day=$(date +%-d)
+    days=$(date -d "$(date +%Y-%m-01) +1 month -1 day" +%-d)
     k=$((first + day - 1))
-    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + (k / 7 + 1) * DESK_ROW_H)) $DESK_CELL_W \
-        $DESK_ROW_H
+    rows=$(((first + days + 6) / 7 + 1))
+    ((rows * rh > 482)) && rh=$((482 / rows))
+    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + (k / 7 + 1) * rh)) $DESK_CELL_W "$rh"
 }
 
 # desk_wait_second_below N: waits until the clock's second is below N (so that the next
