@@ -66,23 +66,6 @@ constexpr char kExportFailed[] = "日历文件写入失败。";
 constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
 constexpr char kExportName[] = "备忘录.ics";
 
-// The iCalendar file is UTF-8: GBK through UTF-16 (the text module) to UTF-8.
-std::string GbkToUtf8(const std::string& gbk) {
-    const std::wstring wide = WideFromGbk(gbk);
-    if (wide.empty()) {
-        return std::string();
-    }
-    const int length = static_cast<int>(wide.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) {
-        return std::string();
-    }
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
-    return text;
-}
-
 // Replaces a combo box's items by GBK texts, in their order, and selects one.
 void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, int selected) {
     HWND combo = GetDlgItem(dialog, id);
@@ -283,8 +266,9 @@ bool IDD_REMINDER::SaveReminders() {
     // The lunar file is written once it has something to hold, or to empty an existing one.
     char lunarPath[260];
     const bool lunarFits = LunarFilePath(path, lunarPath);
-    const bool writeLunar = lunarFits && (!lunarRecords.empty() ||
-                                          GetFileAttributesW(WideFromGbk(lunarPath).c_str()) != INVALID_FILE_ATTRIBUTES);
+    const bool writeLunar =
+        lunarFits && (!lunarRecords.empty() || GetFileAttributesW(WideFromGbk(lunarPath).c_str()) !=
+                                                   INVALID_FILE_ATTRIBUTES);
     bool saved = false;
     const char* unguarded = !saveGuard_.BeforeSave(path)                           ? path
                             : writeLunar && !lunarSaveGuard_.BeforeSave(lunarPath) ? lunarPath
@@ -449,7 +433,7 @@ bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
     if (!ExportRangeFrom(today, kDefaultExportYears, range)) {
         ExportRangeFrom(GregorianDay{kLastYear, 1, 1}, 1, range); // a clock beyond the table
     }
-    const std::string ics = WriteICalendar(PlanReminderEvents(sources, range, &GbkToUtf8), stamp);
+    const std::string ics = WriteICalendar(PlanReminderEvents(sources, range, &Utf8FromGbk), stamp);
 
     HANDLE out =
         CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -30,9 +30,8 @@ void FillWith(HDC dc, const RECT& area, COLORREF color) {
 // (Asking LoadImage for the stretched size leaves megabytes of its temporary work behind
 // in the shell's heap at large screen sizes.)
 HBITMAP LoadStretchedToScreen(const char* path) {
-    auto file = static_cast<HBITMAP>(
-        LoadImageW(nullptr, WideFromGbk(path).c_str(), IMAGE_BITMAP, 0, 0,
-                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    auto file = static_cast<HBITMAP>(LoadImageW(nullptr, WideFromGbk(path).c_str(), IMAGE_BITMAP, 0,
+                                                0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (file == nullptr) {
         return nullptr;
     }

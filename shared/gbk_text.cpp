@@ -30,16 +30,24 @@ std::wstring Widen(const char* text, std::size_t size) {
     return out;
 }
 
-std::string Narrow(const std::wstring& text) {
+std::string NarrowTo(unsigned codePage, const std::wstring& text) {
     const int length = static_cast<int>(text.size());
     const int needed =
-        WideCharToMultiByte(kGbkCodePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     if (needed <= 0) {
         return std::string();
     }
     std::string out(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(kGbkCodePage, 0, text.data(), length, &out[0], needed, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), length, &out[0], needed, nullptr, nullptr);
     return out;
+}
+
+std::string Narrow(const std::wstring& text) {
+    return NarrowTo(kGbkCodePage, text);
+}
+
+std::string Utf8(const std::string& gbk) {
+    return NarrowTo(CP_UTF8, Widen(gbk.data(), gbk.size()));
 }
 
 #else
@@ -84,6 +92,10 @@ std::string Narrow(const std::wstring& text) {
                          text.size() * sizeof(wchar_t), sizeof(wchar_t), '?');
 }
 
+std::string Utf8(const std::string& gbk) {
+    return Convert<char>("UTF-8", "CP936", gbk.data(), gbk.size(), 1, '?');
+}
+
 #endif
 
 } // namespace
@@ -121,6 +133,10 @@ std::size_t CopyGbkCut(char* out, std::size_t capacity, const char* text) {
     }
     out[length] = '\0';
     return length;
+}
+
+std::string Utf8FromGbk(const std::string& gbk) {
+    return gbk.empty() ? gbk : Utf8(gbk);
 }
 
 std::wstring WideFromGbk(const char* text, std::size_t size) {

@@ -47,6 +47,10 @@ inline std::wstring WideFromGbk(const std::string& text) {
     return WideFromGbk(text.c_str(), text.size());
 }
 
+// GBK to UTF-8 (for files meant for other programs, such as calendar exports); bytes that
+// form no GBK character become a stand-in.
+std::string Utf8FromGbk(const std::string& gbk);
+
 // Wide to GBK as the narrow calls of a Chinese system would give it: a character GBK
 // lacks becomes '?'. For texts the user typed (reminders, festivals, separators).
 std::string GbkFromWide(const std::wstring& text);

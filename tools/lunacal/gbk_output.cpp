@@ -134,31 +134,4 @@ bool ConvertGbkToUtf8(void* converter, const std::string& gbk, std::string& utf8
 #endif
 }
 
-std::string GbkToUtf8(const std::string& gbk) {
-    if (gbk.empty()) {
-        return std::string();
-    }
-#ifdef _WIN32
-    const std::wstring utf16 = WideFromGbk(gbk);
-    const int wide = static_cast<int>(utf16.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) {
-        return std::string();
-    }
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, &utf8[0], bytes, nullptr, nullptr);
-    return utf8;
-#else
-    const iconv_t cd = iconv_open("UTF-8", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        return std::string();
-    }
-    std::string utf8;
-    ConvertGbkToUtf8(cd, gbk, utf8);
-    iconv_close(cd);
-    return utf8;
-#endif
-}
-
 } // namespace luna::lunacal

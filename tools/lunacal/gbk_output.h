@@ -30,8 +30,4 @@ class GbkOutput {
 // GBK to UTF-8 (an undecodable byte becomes '?'); on Windows a plain copy.
 bool ConvertGbkToUtf8(void* converter, const std::string& gbk, std::string& utf8);
 
-// GBK to UTF-8 on every platform (Windows: through UTF-16 with code page 936), for output
-// that must be UTF-8 whatever the console uses (iCalendar files).
-std::string GbkToUtf8(const std::string& gbk);
-
 } // namespace luna::lunacal

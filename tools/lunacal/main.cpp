@@ -12,6 +12,7 @@
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
 #include "tools/lunacal/month_view.h"
+#include "shared/gbk_text.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/rem_files.h"
@@ -110,7 +111,7 @@ int RunIcs(const Command& command) {
     ExportRangeFrom(GregorianDay{command.date.year, command.date.month, command.date.day},
                     command.years, range);
     const std::string ics =
-        WriteICalendar(PlanReminderEvents(sources, range, &GbkToUtf8), UtcStamp());
+        WriteICalendar(PlanReminderEvents(sources, range, &Utf8FromGbk), UtcStamp());
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // the CR LF of the lines are written as they are
 #endif
