@@ -10,7 +10,7 @@ BED_FAKETIME=${BED_FAKETIME:-"2027-01-15 10:00:00"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/sheet_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "app/$BED_HOOK_DLL"
 bed_init
 
 W=${BED_SCREEN%x*} H=${BED_SCREEN#*x}

@@ -200,19 +200,23 @@ desk_diff() {
         grep -c '^<'
 }
 
-# desk_today_cell: "X Y W H" of today's cell in the month grid (below the weekday row). The
-# rows are 75 pixels high unless the month's weeks would then reach the taskbar (y 738): a
-# six-week month shares the 482 rows from y 256 among its seven rows.
-desk_today_cell() {
-    local first day days k rows rh=$DESK_ROW_H
-    first=$(date -d "$(date +%Y-%m-01)" +%w)
-    day=$(date +%-d)
-    days=$(date -d "$(date +%Y-%m-01) +1 month -1 day" +%-d)
+# desk_cell_of DATE: "X Y W H" of the date's cell in the month grid of its month (below the
+# weekday row). The rows are 75 pixels high unless the month's weeks would then reach the
+# taskbar (y 738): a six-week month shares the 482 rows from y 256 among its seven rows.
+desk_cell_of() {
+    local first day days k rows rh=$DESK_ROW_H month
+    month=$(date -d "$1" +%Y-%m-01)
+    first=$(date -d "$month" +%w)
+    day=$(date -d "$1" +%-d)
+    days=$(date -d "$month +1 month -1 day" +%-d)
     k=$((first + day - 1))
     rows=$(((first + days + 6) / 7 + 1))
     ((rows * rh > 482)) && rh=$((482 / rows))
     echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + (k / 7 + 1) * rh)) $DESK_CELL_W "$rh"
 }
+
+# desk_today_cell: "X Y W H" of today's cell.
+desk_today_cell() { desk_cell_of "$(date +%F)"; }
 
 # desk_wait_second_below N: waits until the clock's second is below N (so that the next
 # few seconds stay in this minute).

@@ -9,7 +9,7 @@ BED_SCREEN=${BED_SCREEN:-3840x2160}          # room for the largest virtual desk
 BED_FAKETIME=${BED_FAKETIME:-"2027-01-15 10:00:00"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll tools/displaymode/displaymode.exe
+bed_require app/lunavis.exe "app/$BED_HOOK_DLL" tools/displaymode/displaymode.exe
 bed_init
 
 # Every program runs inside one virtual desktop window (at the root's top left corner).
