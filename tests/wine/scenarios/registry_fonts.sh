@@ -15,7 +15,9 @@ regprobe writefont calender hex:CBCECCE5 120 400 134 1 0 || fail "writefont cale
 regprobe writefont reminder Tahoma 90 400 0 0 0 || fail "writefont reminder"
 
 query=$(bed_reg_query "$clock")
-check_match "FontSize stored in whole points" 'FontSize +REG_DWORD +0xa$' "$(grep FontSize <<<"$query")"
+check_match "FontSize stored in whole points" 'FontSize +REG_DWORD +0xa$' "$(grep 'FontSize ' <<<"$query")"
+check_match "and the tenths beside it" 'FontSizeTenths +REG_DWORD +0x69$' \
+    "$(grep FontSizeTenths <<<"$query")"
 check_match "Bolt set for weight 700" 'Bolt +REG_DWORD +0x1$' "$(grep Bolt <<<"$query")"
 check_match "UnderLine stored as 1" 'UnderLine +REG_DWORD +0x1$' "$(grep UnderLine <<<"$query")"
 check_match "GBK face name stored" 'FontName +REG_SZ +宋体$' \
@@ -23,7 +25,7 @@ check_match "GBK face name stored" 'FontName +REG_SZ +宋体$' \
 
 font=$(regprobe font clock)
 check_eq "clock font reads back" ok "$(field font.clock "$font")"
-check_eq "10.5 points at 96 dpi" -13 "$(field clock.lfHeight "$font")"
+check_eq "10.5 points at 96 dpi" -14 "$(field clock.lfHeight "$font")"
 check_eq "weight" 700 "$(field clock.lfWeight "$font")"
 check_eq "underline" 1 "$(field clock.lfUnderline "$font")"
 check_eq "face" Arial "$(field clock.lfFaceName "$font")"
