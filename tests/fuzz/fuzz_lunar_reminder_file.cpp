@@ -8,20 +8,14 @@
 #include <vector>
 
 #include "fuzz_check.h"
+#include "record_collector.h"
 #include "hook/logic/lunar_due.h"
 #include "shared/hook_rem_loader.h"
 #include "shared/lunar_reminder_file.h"
 
 namespace {
 
-struct Collect : luna::HookRecordSink {
-    void Opened() override {}
-    void Take(const char* text, std::size_t length) override {
-        FUZZ_CHECK(length <= luna::kReminderRecordSize && std::strlen(text) == length);
-        taken.emplace_back(text, length);
-    }
-    std::vector<std::string> taken;
-};
+using Collect = CollectRecords<luna::kReminderRecordSize>;
 
 struct Day {
     int year, month, day;

@@ -6,19 +6,13 @@
 #include <vector>
 
 #include "fuzz_check.h"
+#include "record_collector.h"
 #include "shared/hook_rem_loader.h"
 #include "shared/rem_files.h"
 
 namespace {
 
-struct Collect : luna::HookRecordSink {
-    void Opened() override {}
-    void Take(const char* text, std::size_t length) override {
-        FUZZ_CHECK(length <= luna::kReminderRecordSize && std::strlen(text) == length);
-        taken.emplace_back(text, length);
-    }
-    std::vector<std::string> taken;
-};
+using Collect = CollectRecords<luna::kReminderRecordSize>;
 
 } // namespace
 
