@@ -5,7 +5,7 @@
 
 #include "calendar/calendar_text.h"
 #include "calendar/lunar.h"
-#include "calendar/month_annotations.h"
+#include "shared/month_annotations.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shared/gbk_text.h"
+#include "calendar/gbk_bytes.h"
 
 namespace luna {
 

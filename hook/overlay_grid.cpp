@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "calendar/lunar.h"
-#include "calendar/month_annotations.h"
 #include "calendar/names.h"
 #include "hook/desktop_state.h"
 #include "hook/overlay.h"
 #include "hook/reminders.h"
 #include "hook/subclass_chain.h"
+#include "shared/month_annotations.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {

@@ -2,7 +2,7 @@
 // four combo boxes, the title line and the texts of the 37 cells of its grid.
 #pragma once
 
-#include "calendar/month_annotations.h"
+#include "shared/month_annotations.h"
 
 namespace luna {
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "calendar/desktop_text.h"
-#include "calendar/month_annotations.h"
 #include "fuzz_check.h"
 #include "hook/logic/reminder_check.h"
 #include "hook/logic/reminder_panel_text.h"
+#include "shared/desktop_text.h"
 #include "shared/display_settings.h"
 #include "shared/hook_rem_loader.h"
+#include "shared/month_annotations.h"
 
 namespace {
 

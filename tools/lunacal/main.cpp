@@ -7,7 +7,6 @@
 
 #include "app/logic/reminder_export.h"
 #include "calendar/calendar_text.h"
-#include "calendar/month_annotations.h"
 #include "tools/lunacal/command_line.h"
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
@@ -15,6 +14,7 @@
 #include "shared/gbk_text.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
+#include "shared/month_annotations.h"
 #include "shared/rem_files.h"
 
 #ifdef _WIN32

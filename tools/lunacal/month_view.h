@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/month_annotations.h"
+#include "shared/month_annotations.h"
 
 namespace luna::lunacal {
 

@@ -1,5 +1,5 @@
 // The desktop calendar panel text and the desktop clock text.
-#include "calendar/desktop_text.h"
+#include "shared/desktop_text.h"
 
 #include "calendar/calendar_text.h"
 #include "calendar/lunar.h"

@@ -1,5 +1,5 @@
 // Per-day annotations of a Gregorian month for the desktop grid and the conversion dialog.
-#include "calendar/month_annotations.h"
+#include "shared/month_annotations.h"
 
 #include <cstring>
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "calendar/desktop_text.h"
 #include "calendar/lunar.h"
+#include "shared/desktop_text.h"
 
 namespace luna {
 namespace {

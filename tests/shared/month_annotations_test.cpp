@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calendar/lunar.h"
-#include "calendar/month_annotations.h"
 #include "calendar/names.h"
+#include "shared/month_annotations.h"
 
 namespace luna {
 namespace {

@@ -1,0 +1,22 @@
+# The engine is a leaf: its sources include nothing but calendar/ headers and the standard
+# library (names without a folder or an extension), and its library links nothing.
+# cmake -DSOURCE_DIR=<calendar folder> -DLINKS=<luna_calendar's link libraries> -P leaf_check.cmake
+if(NOT "${LINKS}" STREQUAL "")
+    message(FATAL_ERROR "luna_calendar links ${LINKS}")
+endif()
+file(GLOB sources ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+if(NOT sources)
+    message(FATAL_ERROR "no sources in ${SOURCE_DIR}")
+endif()
+set(outside "")
+foreach(source ${sources})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${includes})
+        if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*(\"calendar/[a-z_]+\\.h\"|<[a-z_]+>)")
+            string(APPEND outside "\n  ${source}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+if(outside)
+    message(FATAL_ERROR "calendar/ includes from outside the engine:${outside}")
+endif()
