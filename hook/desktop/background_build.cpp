@@ -1,15 +1,15 @@
-#include "hook/background_build.h"
+#include "hook/desktop/background_build.h"
 
 #include <cstdlib>
 #include <initializer_list>
 #include <ctime>
 
-#include "hook/background_registry.h"
+#include "hook/desktop/background_registry.h"
 #include "hook/debug_log.h"
-#include "hook/desktop_state.h"
-#include "hook/desktop_surfaces.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop_surfaces.h"
 #include "hook/logic/background_colors.h"
-#include "hook/overlay.h"
+#include "hook/desktop/overlay.h"
 #include "hook/subclass_chain.h"
 #include "shared/registry_layout.h"
 #include "shared/win32/wide_text.h"

@@ -1,4 +1,4 @@
-#include "hook/background_registry.h"
+#include "hook/desktop/background_registry.h"
 
 #include <windows.h>
 

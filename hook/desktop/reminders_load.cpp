@@ -4,9 +4,9 @@
 #include <cinttypes>
 #include <cstring>
 
-#include "hook/background_registry.h"
+#include "hook/desktop/background_registry.h"
 #include "hook/debug_log.h"
-#include "hook/reminders.h"
+#include "hook/desktop/reminders.h"
 #include "shared/hook_rem_loader.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
