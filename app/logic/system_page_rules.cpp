@@ -1,9 +1,11 @@
 #include "app/logic/system_page_rules.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include "shared/settings_registry.h"
+#include "shared/settings_table.h"
 
 namespace luna {
 
@@ -48,6 +50,10 @@ void FormatListNumber(int number, char (&out)[4]) {
 
 namespace {
 
+constexpr std::size_t kAutoStart[] = {offsetof(DisplaySettings, autoStart)};
+constexpr std::size_t kDesktopStyle[] = {offsetof(DisplaySettings, desktopStyle)};
+constexpr std::size_t kDesktopBackColor[] = {offsetof(DisplaySettings, desktopBackColor)};
+
 int Clamp(int value, int count) {
     if (value < 0) {
         return 0;
@@ -64,7 +70,7 @@ AutostartOutcome ApplyAutoStart(SheetContext& context, RegistryStore& hklm, cons
     const std::uint32_t stored = on ? 1 : 0;
     if (context.settings.autoStart != stored) {
         context.settings.autoStart = stored;
-        WriteRegNumber(context.hkcu, regkey::Clock, regvalue::AutoStart, stored);
+        StoreSettings(context.hkcu, context.settings, kAutoStart);
     }
     return outcome;
 }
@@ -134,14 +140,13 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
         if (style != s.desktopStyle) {
             s.desktopStyle = style;
             backgroundChanged = true;
-            WriteRegNumber(context.hkcu, regkey::Display, regvalue::DeskTopStyle, style);
+            StoreSettings(context.hkcu, s, kDesktopStyle);
         }
     }
     if (state.pendingBackColor != s.desktopBackColor) {
         s.desktopBackColor = state.pendingBackColor;
         backgroundChanged = true;
-        WriteRegNumber(context.hkcu, regkey::Display, regvalue::DeskTopBackColor,
-                       s.desktopBackColor);
+        StoreSettings(context.hkcu, s, kDesktopBackColor);
     }
     if (backgroundChanged) {
         context.sink.SendReloadBackground();
