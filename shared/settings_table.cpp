@@ -157,12 +157,16 @@ void StoreSetting(RegistryStore& hkcu, const SettingRow& row, const DisplaySetti
     }
 }
 
+void StoreSettingAt(RegistryStore& hkcu, const DisplaySettings& settings, std::size_t offset) {
+    if (const SettingRow* row = FindSettingAt(offset)) {
+        StoreSetting(hkcu, *row, settings);
+    }
+}
+
 void StoreSettings(RegistryStore& hkcu, const DisplaySettings& settings, const std::size_t* offsets,
                    std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
-        if (const SettingRow* row = FindSettingAt(offsets[i])) {
-            StoreSetting(hkcu, *row, settings);
-        }
+        StoreSettingAt(hkcu, settings, offsets[i]);
     }
 }
 

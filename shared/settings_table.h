@@ -61,7 +61,9 @@ void LoadSetting(RegistryStore& hkcu, const SettingRow& row, DisplaySettings& se
 // Writes the field's value: a number as REG_DWORD, a separator as its text.
 void StoreSetting(RegistryStore& hkcu, const SettingRow& row, const DisplaySettings& settings);
 
-// Writes the fields at these offsets (offsetof(DisplaySettings, member)), in this order.
+// Writes the field at this offset (offsetof(DisplaySettings, member)), or the fields at these
+// offsets in this order. An offset without a row writes nothing.
+void StoreSettingAt(RegistryStore& hkcu, const DisplaySettings& settings, std::size_t offset);
 void StoreSettings(RegistryStore& hkcu, const DisplaySettings& settings, const std::size_t* offsets,
                    std::size_t count);
 template <std::size_t N>

@@ -20,12 +20,11 @@ FestivalSwitches FestivalSwitchesFromSettings(const DisplaySettings& settings) {
 
 namespace {
 
-// The festival switches Apply writes, in this order, and the text colour.
+// The festival switches Apply writes, in this order.
 constexpr std::size_t kFestivalSwitches[] = {
     offsetof(DisplaySettings, showSolarFestivals), offsetof(DisplaySettings, showLunarFestivals),
     offsetof(DisplaySettings, showSolarTerms), offsetof(DisplaySettings, showOwnSolarFestivals),
     offsetof(DisplaySettings, showOwnLunarFestivals)};
-constexpr std::size_t kCalendarColor[] = {offsetof(DisplaySettings, calendarColor)};
 
 void ApplyFestivalSwitches(SheetContext& context, const FestivalSwitches& switches) {
     DisplaySettings& s = context.settings;
@@ -52,7 +51,7 @@ void ApplyCalendarPage(SheetContext& context, CalendarPageFlags& flags, const Fo
         ApplyFestivalSwitches(context, switches);
     }
     if (flags.colorChanged) {
-        StoreSettings(context.hkcu, context.settings, kCalendarColor);
+        StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, calendarColor));
     }
     if (flags.festivalChanged || flags.colorChanged) {
         flags.festivalChanged = false;

@@ -24,11 +24,6 @@ constexpr std::size_t kDisplayOptions[] = {
     offsetof(DisplaySettings, showDate),   offsetof(DisplaySettings, showSeconds),
     offsetof(DisplaySettings, hour12),     offsetof(DisplaySettings, dateOrder),
     offsetof(DisplaySettings, amPm)};
-constexpr std::size_t kClockColor[] = {offsetof(DisplaySettings, clockColor)};
-// A separator the user typed: the field keeps what fits (see WriteSeparator) and the
-// registry gets exactly that, so both read back alike.
-constexpr std::size_t kDateSeparator[] = {offsetof(DisplaySettings, dateSeparator)};
-constexpr std::size_t kTimeSeparator[] = {offsetof(DisplaySettings, timeSeparator)};
 
 std::uint8_t DateOrderValue(DateOrderButton button, std::uint8_t current) {
     switch (button) {
@@ -58,14 +53,16 @@ void ApplyDisplayOptions(SheetContext& context, const ClockPageControls& control
     s.hour12 = controls.hour12 ? 1 : 0;
     s.showSeconds = controls.seconds ? 1 : 0;
     s.amPm = controls.amPm ? 1 : 0;
+    // A separator the user typed: the field keeps what fits (see WriteSeparator) and the
+    // registry gets exactly that, so both read back alike.
     if (controls.customDateSeparator) {
         WriteSeparator(s.dateSeparator, controls.dateSeparatorText);
-        StoreSettings(context.hkcu, s, kDateSeparator);
+        StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, dateSeparator));
         result.dateSeparatorStored = true;
     }
     if (controls.customTimeSeparator) {
         WriteSeparator(s.timeSeparator, controls.timeSeparatorText);
-        StoreSettings(context.hkcu, s, kTimeSeparator);
+        StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, timeSeparator));
         result.timeSeparatorStored = true;
     }
     s.dateOrder = DateOrderValue(controls.dateOrder, s.dateOrder);
@@ -115,7 +112,7 @@ ClockApplyResult ApplyClockPage(SheetContext& context, ClockPageFlags& flags,
         ApplyFontChoice(context, regkey::Clock, CD_CLOCKFONT, font);
     }
     if (flags.colorChanged) {
-        StoreSettings(context.hkcu, context.settings, kClockColor);
+        StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, clockColor));
     }
     if (flags.displayChanged) {
         ApplyDisplayOptions(context, controls, result);

@@ -50,10 +50,6 @@ void FormatListNumber(int number, char (&out)[4]) {
 
 namespace {
 
-constexpr std::size_t kAutoStart[] = {offsetof(DisplaySettings, autoStart)};
-constexpr std::size_t kDesktopStyle[] = {offsetof(DisplaySettings, desktopStyle)};
-constexpr std::size_t kDesktopBackColor[] = {offsetof(DisplaySettings, desktopBackColor)};
-
 int Clamp(int value, int count) {
     if (value < 0) {
         return 0;
@@ -70,7 +66,7 @@ AutostartOutcome ApplyAutoStart(SheetContext& context, RegistryStore& hklm, cons
     const std::uint32_t stored = on ? 1 : 0;
     if (context.settings.autoStart != stored) {
         context.settings.autoStart = stored;
-        StoreSettings(context.hkcu, context.settings, kAutoStart);
+        StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, autoStart));
     }
     return outcome;
 }
@@ -140,13 +136,13 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
         if (style != s.desktopStyle) {
             s.desktopStyle = style;
             backgroundChanged = true;
-            StoreSettings(context.hkcu, s, kDesktopStyle);
+            StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, desktopStyle));
         }
     }
     if (state.pendingBackColor != s.desktopBackColor) {
         s.desktopBackColor = state.pendingBackColor;
         backgroundChanged = true;
-        StoreSettings(context.hkcu, s, kDesktopBackColor);
+        StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, desktopBackColor));
     }
     if (backgroundChanged) {
         context.sink.SendReloadBackground();
