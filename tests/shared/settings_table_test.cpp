@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 #include "shared/settings_registry.h"
 
 namespace luna {
