@@ -3,7 +3,7 @@
 # library is attached and after 退出, at 1024x768 and 3840x2160 (or the sizes given), and
 # the shell's CPU time per clock tick while attached. Prints figures; asserts nothing.
 #
-#   bench/shell_memory.sh [WxH ...]        (needs build/win64; about a minute a size)
+#   bench/shell_memory.sh [WxH ...]        (needs build/native and build/win64; a minute a size)
 #
 # Each size runs in its own test bed (tests/wine/lib/bed.sh with BED_SCREEN).
 set -uo pipefail

@@ -4,7 +4,7 @@
 # under Wine for MINUTES minutes (default 60) of faked time, with one reminder due in each
 # of 50 minutes, closes every reminder box as it comes and prints the figures:
 #
-#   bench/tick_minutes.sh [MINUTES]        (from the source tree, after building win64)
+#   bench/tick_minutes.sh [MINUTES]        (from the source tree, after building native and win64)
 #
 # A tick that missed a minute's second 0 is what lost that minute's reminders before the
 # tick checked every minute that has begun ("tick: 1 minute(s) from ... checked at" in the

@@ -2,62 +2,15 @@
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
+#include "shared/settings_table.h"
 
 namespace luna {
-namespace {
-
-void LoadNumber(RegistryStore& hkcu, const char* keyPath, const char* valueName,
-                std::uint32_t& field) {
-    std::uint32_t number = 0;
-    if (ReadRegNumber(hkcu, keyPath, valueName, &number)) {
-        field = number;
-    }
-}
-
-// The 8-bit fields take the low byte of their REG_DWORD.
-void LoadLowByte(RegistryStore& hkcu, const char* keyPath, const char* valueName,
-                 std::uint8_t& field) {
-    std::uint32_t number = 0;
-    if (ReadRegNumber(hkcu, keyPath, valueName, &number)) {
-        field = static_cast<std::uint8_t>(number & 0xFF);
-    }
-}
-
-// A separator of up to 2 bytes; a longer stored text is refused and the field stays empty.
-void LoadSeparator(RegistryStore& hkcu, const char* valueName, char (&field)[2]) {
-    char text[3];
-    if (ReadRegText(hkcu, regkey::Display, valueName, text)) {
-        WriteSeparator(field, text);
-    }
-}
-
-} // namespace
 
 DisplaySettings LoadDisplaySettings(RegistryStore& hkcu) {
     DisplaySettings s = DefaultDisplaySettings();
-    const char* const display = regkey::Display;
-    LoadLowByte(hkcu, display, regvalue::DisPlayYear, s.yearDigits);
-    LoadNumber(hkcu, display, regvalue::DisPlayMonth, s.showWeekday);
-    LoadNumber(hkcu, display, regvalue::DisPlayDate, s.showDate);
-    LoadNumber(hkcu, display, regvalue::DisPlaySecond, s.showSeconds);
-    LoadNumber(hkcu, display, regvalue::DisPlayTime12, s.hour12);
-    LoadLowByte(hkcu, display, regvalue::DisPlayStyle, s.dateOrder);
-    LoadLowByte(hkcu, display, regvalue::BkDisPlayStyle, s.bkDisplayStyle);
-    LoadNumber(hkcu, display, regvalue::DaySparator, s.amPm);
-    LoadNumber(hkcu, display, regvalue::ReminderBkColor, s.reminderBackColor);
-    LoadLowByte(hkcu, display, regvalue::ReminderExact, s.reminderExact);
-    LoadNumber(hkcu, display, regvalue::DeskTopStyle, s.desktopStyle);
-    LoadNumber(hkcu, display, regvalue::DeskTopBackColor, s.desktopBackColor);
-    LoadNumber(hkcu, display, regvalue::MerryCheckSolar, s.showSolarFestivals);
-    LoadNumber(hkcu, display, regvalue::MerryCheckLunch, s.showLunarFestivals);
-    LoadNumber(hkcu, display, regvalue::MerryCheckJieQi, s.showSolarTerms);
-    LoadNumber(hkcu, display, regvalue::MerryCheckSelfSolar, s.showOwnSolarFestivals);
-    LoadNumber(hkcu, display, regvalue::MerryCheckSelfLunch, s.showOwnLunarFestivals);
-    LoadSeparator(hkcu, regvalue::DateSeparator, s.dateSeparator);
-    LoadSeparator(hkcu, regvalue::TimeSparator, s.timeSeparator);
-    s.calendarColor = ReadRegColor(hkcu, regkey::Calender);
-    s.clockColor = ReadRegColor(hkcu, regkey::Clock);
-    LoadNumber(hkcu, regkey::Clock, regvalue::AutoStart, s.autoStart);
+    for (const SettingRow& row : StoredSettings()) {
+        LoadSetting(hkcu, row, s);
+    }
     return s;
 }
 

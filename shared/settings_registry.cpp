@@ -1,4 +1,4 @@
-// WriteRegValue, ReadRegValue, ReadRegColor, ReadRegFont and WriteFontGroup.
+// WriteRegValue, ReadRegValue, ReadRegFont and WriteFontGroup.
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
 
@@ -121,14 +121,6 @@ bool ReadRegValue(RegistryStore& hkcu, const char* keyPath, const char* valueNam
     }
     hkcu.CloseKey(key);
     return read;
-}
-
-std::uint32_t ReadRegColor(RegistryStore& hkcu, const char* keyPath) {
-    std::uint32_t color = 0;
-    if (!ReadRegNumber(hkcu, keyPath, regvalue::FontColor, &color)) {
-        return 0;
-    }
-    return color;
 }
 
 FontRecord BuildFontRecord(const char* faceName, std::uint32_t pointSizeTenths,

@@ -69,9 +69,6 @@ bool QueryRegNumber(RegistryStore& store, RegKey key, const char* valueName, std
 bool QueryRegText(RegistryStore& store, RegKey key, const char* valueName, char* out,
                   std::uint32_t capacity);
 
-// FontColor of keyPath, or 0 when the key was new or the value is missing.
-std::uint32_t ReadRegColor(RegistryStore& hkcu, const char* keyPath);
-
 // Converts a height in device units to logical units on the screen (DPtoLP on Windows).
 using DeviceToLogicalFn = std::int32_t (*)(std::int32_t deviceUnits, void* context);
 
@@ -100,8 +97,8 @@ FontRecord BuildFontRecord(const char* faceName, std::uint32_t pointSizeTenths,
 void WriteFontGroup(RegistryStore& hkcu, const char* keyPath, const char* faceName,
                     std::int32_t pointSizeTenths, const FontRecord& font);
 
-// Defaults, then every value of the load order that is present (Display key, the two
-// colours, the separators, AutoStart). Does not touch BackImage: see EnsureBackImage.
+// Defaults, then every stored field (settings_table.h) whose value is present. Does not
+// touch BackImage: see EnsureBackImage.
 DisplaySettings LoadDisplaySettings(RegistryStore& hkcu);
 
 // Writes BackImage as the executable's folder followed by "res\back.bmp" when it is

@@ -1,8 +1,10 @@
 #include "app/logic/calendar_page_rules.h"
 
+#include <cstddef>
+
 #include "shared/messages.h"
 #include "shared/registry_layout.h"
-#include "shared/settings_registry.h"
+#include "shared/settings_table.h"
 
 namespace luna {
 
@@ -18,6 +20,12 @@ FestivalSwitches FestivalSwitchesFromSettings(const DisplaySettings& settings) {
 
 namespace {
 
+// The festival switches Apply writes, in this order.
+constexpr std::size_t kFestivalSwitches[] = {
+    offsetof(DisplaySettings, showSolarFestivals), offsetof(DisplaySettings, showLunarFestivals),
+    offsetof(DisplaySettings, showSolarTerms), offsetof(DisplaySettings, showOwnSolarFestivals),
+    offsetof(DisplaySettings, showOwnLunarFestivals)};
+
 void ApplyFestivalSwitches(SheetContext& context, const FestivalSwitches& switches) {
     DisplaySettings& s = context.settings;
     s.showSolarFestivals = switches.solar ? 1 : 0;
@@ -25,13 +33,7 @@ void ApplyFestivalSwitches(SheetContext& context, const FestivalSwitches& switch
     s.showSolarTerms = switches.solarTerms ? 1 : 0;
     s.showOwnLunarFestivals = switches.ownLunar ? 1 : 0;
     s.showOwnSolarFestivals = switches.ownSolar ? 1 : 0;
-
-    RegistryStore& hkcu = context.hkcu;
-    WriteRegNumber(hkcu, regkey::Display, regvalue::MerryCheckSolar, s.showSolarFestivals);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::MerryCheckLunch, s.showLunarFestivals);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::MerryCheckJieQi, s.showSolarTerms);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::MerryCheckSelfSolar, s.showOwnSolarFestivals);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::MerryCheckSelfLunch, s.showOwnLunarFestivals);
+    StoreSettings(context.hkcu, s, kFestivalSwitches);
 }
 
 } // namespace
@@ -49,8 +51,7 @@ void ApplyCalendarPage(SheetContext& context, CalendarPageFlags& flags, const Fo
         ApplyFestivalSwitches(context, switches);
     }
     if (flags.colorChanged) {
-        WriteRegNumber(context.hkcu, regkey::Calender, regvalue::FontColor,
-                       context.settings.calendarColor);
+        StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, calendarColor));
     }
     if (flags.festivalChanged || flags.colorChanged) {
         flags.festivalChanged = false;

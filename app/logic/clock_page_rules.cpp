@@ -1,10 +1,11 @@
 #include "app/logic/clock_page_rules.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "shared/messages.h"
 #include "shared/registry_layout.h"
-#include "shared/settings_registry.h"
+#include "shared/settings_table.h"
 
 namespace luna {
 
@@ -17,14 +18,12 @@ void CopySeparator(char (&out)[kSeparatorMaxBytes + 1], const char (&field)[2]) 
     std::memcpy(out, text.text, sizeof out);
 }
 
-// Stores a separator the user typed: the field keeps what fits (see WriteSeparator) and the
-// registry gets exactly that, so both read back alike.
-void StoreSeparator(SheetContext& context, char (&field)[2], const char* text,
-                    const char* valueName) {
-    WriteSeparator(field, text);
-    const SeparatorText stored = ReadSeparator(field);
-    WriteRegText(context.hkcu, regkey::Display, valueName, stored.text);
-}
+// The display options Apply writes, in this order.
+constexpr std::size_t kDisplayOptions[] = {
+    offsetof(DisplaySettings, yearDigits), offsetof(DisplaySettings, showWeekday),
+    offsetof(DisplaySettings, showDate),   offsetof(DisplaySettings, showSeconds),
+    offsetof(DisplaySettings, hour12),     offsetof(DisplaySettings, dateOrder),
+    offsetof(DisplaySettings, amPm)};
 
 std::uint8_t DateOrderValue(DateOrderButton button, std::uint8_t current) {
     switch (button) {
@@ -54,26 +53,20 @@ void ApplyDisplayOptions(SheetContext& context, const ClockPageControls& control
     s.hour12 = controls.hour12 ? 1 : 0;
     s.showSeconds = controls.seconds ? 1 : 0;
     s.amPm = controls.amPm ? 1 : 0;
+    // A separator the user typed: the field keeps what fits (see WriteSeparator) and the
+    // registry gets exactly that, so both read back alike.
     if (controls.customDateSeparator) {
-        StoreSeparator(context, s.dateSeparator, controls.dateSeparatorText,
-                       regvalue::DateSeparator);
+        WriteSeparator(s.dateSeparator, controls.dateSeparatorText);
+        StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, dateSeparator));
         result.dateSeparatorStored = true;
     }
     if (controls.customTimeSeparator) {
-        StoreSeparator(context, s.timeSeparator, controls.timeSeparatorText,
-                       regvalue::TimeSparator);
+        WriteSeparator(s.timeSeparator, controls.timeSeparatorText);
+        StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, timeSeparator));
         result.timeSeparatorStored = true;
     }
     s.dateOrder = DateOrderValue(controls.dateOrder, s.dateOrder);
-
-    RegistryStore& hkcu = context.hkcu;
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DisPlayYear, s.yearDigits);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DisPlayMonth, s.showWeekday);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DisPlayDate, s.showDate);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DisPlaySecond, s.showSeconds);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DisPlayTime12, s.hour12);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DisPlayStyle, s.dateOrder);
-    WriteRegNumber(hkcu, regkey::Display, regvalue::DaySparator, s.amPm);
+    StoreSettings(context.hkcu, s, kDisplayOptions);
 }
 
 } // namespace
@@ -119,8 +112,7 @@ ClockApplyResult ApplyClockPage(SheetContext& context, ClockPageFlags& flags,
         ApplyFontChoice(context, regkey::Clock, CD_CLOCKFONT, font);
     }
     if (flags.colorChanged) {
-        WriteRegNumber(context.hkcu, regkey::Clock, regvalue::FontColor,
-                       context.settings.clockColor);
+        StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, clockColor));
     }
     if (flags.displayChanged) {
         ApplyDisplayOptions(context, controls, result);

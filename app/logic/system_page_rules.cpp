@@ -1,9 +1,11 @@
 #include "app/logic/system_page_rules.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include "shared/settings_registry.h"
+#include "shared/settings_table.h"
 
 namespace luna {
 
@@ -64,7 +66,7 @@ AutostartOutcome ApplyAutoStart(SheetContext& context, RegistryStore& hklm, cons
     const std::uint32_t stored = on ? 1 : 0;
     if (context.settings.autoStart != stored) {
         context.settings.autoStart = stored;
-        WriteRegNumber(context.hkcu, regkey::Clock, regvalue::AutoStart, stored);
+        StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, autoStart));
     }
     return outcome;
 }
@@ -134,14 +136,13 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
         if (style != s.desktopStyle) {
             s.desktopStyle = style;
             backgroundChanged = true;
-            WriteRegNumber(context.hkcu, regkey::Display, regvalue::DeskTopStyle, style);
+            StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, desktopStyle));
         }
     }
     if (state.pendingBackColor != s.desktopBackColor) {
         s.desktopBackColor = state.pendingBackColor;
         backgroundChanged = true;
-        WriteRegNumber(context.hkcu, regkey::Display, regvalue::DeskTopBackColor,
-                       s.desktopBackColor);
+        StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, desktopBackColor));
     }
     if (backgroundChanged) {
         context.sink.SendReloadBackground();

@@ -248,10 +248,10 @@ TEST(RegistryWrites, NumbersTakeFourBytesTextsNoTerminatorAndADeniedKeyWritesNot
               (std::vector<std::uint8_t>{4, 3, 2, 1}));
     EXPECT_EQ(hkcu.Find(regkey::Display, "DateSeparator")->type, kRegSz);
     EXPECT_EQ(hkcu.Find(regkey::Display, "DateSeparator")->data, Bytes("年"));
-    EXPECT_EQ(ReadRegColor(hkcu, regkey::Calender), 0u); // created now: counts as missing
+    std::uint32_t number = 7;
+    EXPECT_FALSE(ReadRegNumber(hkcu, regkey::Calender, regvalue::FontColor, &number)); // new key
     hkcu.DenyAccess(true);
     WriteRegNumber(hkcu, regkey::Display, regvalue::DeskTopStyle, 3);
-    std::uint32_t number = 7;
     EXPECT_FALSE(ReadRegNumber(hkcu, regkey::Display, regvalue::DisPlayYear, &number));
     EXPECT_EQ(number, 7u);
     hkcu.DenyAccess(false);

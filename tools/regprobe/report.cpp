@@ -3,41 +3,27 @@
 
 #include <cstdio>
 
+#include "shared/settings_table.h"
+
 namespace luna {
-namespace {
 
-void Number(const char* name, unsigned long value) {
-    std::printf("%s=%lu\n", name, value);
-}
-void Hex(const char* name, unsigned long value) {
-    std::printf("%s=0x%06lX\n", name, value);
-}
-
-} // namespace
-
+// Colours in hexadecimal, separators as their text, every other field in decimal.
 void PrintDisplaySettings(const DisplaySettings& s) {
-    Number("yearDigits", s.yearDigits);
-    Number("showWeekday", s.showWeekday);
-    Number("showDate", s.showDate);
-    Number("hour12", s.hour12);
-    Number("showSeconds", s.showSeconds);
-    Number("dateOrder", s.dateOrder);
-    Number("bkDisplayStyle", s.bkDisplayStyle);
-    Number("reminderExact", s.reminderExact);
-    Number("showSolarFestivals", s.showSolarFestivals);
-    Number("showLunarFestivals", s.showLunarFestivals);
-    Number("showSolarTerms", s.showSolarTerms);
-    Number("showOwnSolarFestivals", s.showOwnSolarFestivals);
-    Number("showOwnLunarFestivals", s.showOwnLunarFestivals);
-    std::printf("timeSeparator=%s\n", ReadSeparator(s.timeSeparator).text);
-    std::printf("dateSeparator=%s\n", ReadSeparator(s.dateSeparator).text);
-    Number("amPm", s.amPm);
-    Hex("reminderBackColor", s.reminderBackColor);
-    Hex("clockColor", s.clockColor);
-    Hex("calendarColor", s.calendarColor);
-    Number("autoStart", s.autoStart);
-    Number("desktopStyle", s.desktopStyle);
-    Hex("desktopBackColor", s.desktopBackColor);
+    for (const SettingRow& row : StoredSettings()) {
+        const unsigned long number = SettingNumber(s, row);
+        switch (row.kind) {
+        case SettingKind::Separator:
+            std::printf("%s=%s\n", row.field, SettingText(s, row).text);
+            break;
+        case SettingKind::Color:
+            std::printf("%s=0x%06lX\n", row.field, number);
+            break;
+        case SettingKind::Number:
+        case SettingKind::LowByte:
+            std::printf("%s=%lu\n", row.field, number);
+            break;
+        }
+    }
 }
 
 void PrintFont(const char* prefix, const FontRecord& font) {

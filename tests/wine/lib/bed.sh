@@ -7,6 +7,8 @@
 #
 # Environment (set by CTest; defaults let a scenario run by hand from the source tree):
 #   LUNA_WIN64_DIR     the 64-bit Windows build tree (default: build/win64)
+#   LUNA_NATIVE_DIR    the native build tree, whose portable tools run on the host
+#                      (default: build/native)
 #   LUNA_WINE_WORK     this run's work folder, emptied at start (default: build/wine-work/<name>)
 #   LUNA_WINE_TIMEOUT  seconds after which the run stops itself (default: 300)
 #   BED_KEEP=1         keep the prefix of a passing run (a failing run always keeps it)
@@ -32,6 +34,8 @@ BED_WINE64=${BED_WINE64:-/usr/lib/wine/wine64}
 BED_WINESERVER=${BED_WINESERVER:-/usr/lib/wine/wineserver}
 BED_WIN64=$(cd "${LUNA_WIN64_DIR:-$BED_SOURCE_DIR/build/win64}" 2>/dev/null && pwd ||
     echo "${LUNA_WIN64_DIR:-$BED_SOURCE_DIR/build/win64}")
+BED_NATIVE=$(cd "${LUNA_NATIVE_DIR:-$BED_SOURCE_DIR/build/native}" 2>/dev/null && pwd ||
+    echo "${LUNA_NATIVE_DIR:-$BED_SOURCE_DIR/build/native}")
 BED_WORK=${LUNA_WINE_WORK:-$BED_SOURCE_DIR/build/wine-work/$BED_NAME}
 BED_TIMEOUT=${LUNA_WINE_TIMEOUT:-300}
 BED_SHELL_EXE=$BED_WIN64/tools/shell/lunashell.exe

@@ -26,8 +26,7 @@ read -r _ _ _ view_bottom <<<"$(probe rect "$DESK_VIEW" | tr -d '\r')"
 
 # reload NAME STYLE [COLOR]: new registry values, UM_RELOADBACK, then a screenshot in $shot.
 reload() {
-    desk_reg_display DeskTopStyle REG_DWORD "$2"
-    [[ -n "${3:-}" ]] && desk_reg_display DeskTopBackColor REG_DWORD "$3"
+    desk_reg_fields desktopStyle="$2" ${3:+desktopBackColor="$3"}
     local before=$shot
     check_eq "UM_RELOADBACK answers 1 ($1)" 1 "$(probe send "$DESK_VIEW" UM_RELOADBACK | tr -d '\r')"
     # The rebuilt background reaches the screen with the next paint, after the answer.

@@ -18,44 +18,22 @@ DESK_ROW_H=75                    # (2W/3)/9
 
 # ---------------------------------------------------------------- records
 
-desk_le32() {
-    local v=$(($1 & 0xFFFFFFFF))
-    printf '%02x%02x%02x%02x' $((v & 255)) $(((v >> 8) & 255)) $(((v >> 16) & 255)) \
-        $(((v >> 24) & 255))
+# desk_settings ARGS...: settingsrec of the native tree (tools/settingsrec), which encodes
+# DisplaySettings records and their registry values from the product's own table of fields.
+desk_settings() {
+    local tool=$BED_NATIVE/tools/settingsrec/settingsrec
+    [[ -x "$tool" ]] || { bed_note "settingsrec is not built in $BED_NATIVE"; return 1; }
+    "$tool" "$@"
 }
 
 # desk_settings_hex [FIELD=VALUE ...]: a DisplaySettings record (96 bytes) in hexadecimal,
 # the defaults of the control application with white clock text and yellow calendar text.
-desk_settings_hex() {
-    local -A f=([yearDigits]=4 [showWeekday]=1 [showDate]=1 [hour12]=0 [showSeconds]=1
-        [dateOrder]=1 [showSolarFestivals]=1 [showLunarFestivals]=1 [showSolarTerms]=1
-        [showOwnSolarFestivals]=0 [showOwnLunarFestivals]=0 [amPm]=1
-        [clockColor]=0xFFFFFF [calendarColor]=0x00FFFF [desktopStyle]=0 [desktopBackColor]=0)
-    local kv
-    for kv in "$@"; do
-        f[${kv%%=*}]=${kv#*=}
-    done
-    printf '%02x000000' "${f[yearDigits]}"
-    desk_le32 "${f[showWeekday]}"
-    desk_le32 "${f[showDate]}"
-    desk_le32 "${f[hour12]}"
-    desk_le32 "${f[showSeconds]}"
-    printf '%02x040101' "${f[dateOrder]}"
-    desk_le32 "${f[showSolarFestivals]}"
-    desk_le32 "${f[showLunarFestivals]}"
-    desk_le32 "${f[showSolarTerms]}"
-    desk_le32 "${f[showOwnSolarFestivals]}"
-    desk_le32 "${f[showOwnLunarFestivals]}"
-    printf '%032d' 0 # separators (2 + 2 bytes) and the shutdown time (12 bytes)
-    desk_le32 "${f[amPm]}"
-    desk_le32 0xFFFFFF
-    desk_le32 "${f[clockColor]}"
-    desk_le32 0
-    desk_le32 "${f[calendarColor]}"
-    desk_le32 0
-    desk_le32 0
-    desk_le32 "${f[desktopStyle]}"
-    desk_le32 "${f[desktopBackColor]}"
+desk_settings_hex() { desk_settings hex clockColor=0xFFFFFF calendarColor=0x00FFFF "$@"; }
+
+desk_le32() {
+    local v=$(($1 & 0xFFFFFFFF))
+    printf '%02x%02x%02x%02x' $((v & 255)) $(((v >> 8) & 255)) $(((v >> 16) & 255)) \
+        $(((v >> 24) & 255))
 }
 
 # desk_font_hex HEIGHT [FACE]: a LOGFONTA (60 bytes) of a GB2312 font in hexadecimal.
@@ -75,63 +53,62 @@ desk_send_settings() { probe copydata-hex "$DESK_VIEW" 3 "$(desk_settings_hex "$
 
 # ---------------------------------------------------------------- registry
 
-desk_reg_display() { bed_reg_add 'HKCU\software\wendrix\clock\Display' "$1" "$2" "$3"; }
 desk_reg_clock() { bed_reg_add 'HKCU\software\wendrix\clock' "$1" "$2" "$3"; }
 
-# desk_reg_font KEY POINTS: a complete font group under the clock, calender or reminder key.
-desk_reg_font() {
-    local key='HKCU\software\wendrix\clock'
-    [[ $1 == clock ]] || key="$key\\$1"
-    bed_reg_add "$key" FontName REG_SZ 'WenQuanYi Micro Hei'
-    bed_reg_add "$key" FontSize REG_DWORD "$2"
-    bed_reg_add "$key" FontWeight REG_DWORD 400
-    bed_reg_add "$key" Charset REG_DWORD 134
-    bed_reg_add "$key" Italic REG_DWORD 0
-    bed_reg_add "$key" Bolt REG_DWORD 0
-    bed_reg_add "$key" UnderLine REG_DWORD 0
+# desk_reg_import FILE: imports a .reg file with one Wine process (each `reg add` starts one:
+# on a loaded machine that is seconds apiece).
+desk_reg_import() {
+    bed_wine reg import "$(bed_winpath "$1")" >/dev/null 2>&1 || fail "could not import $1"
 }
 
-# desk_reg_defaults STYLE BACKCOLOR BACKIMAGE-UNIX-PATH: the settings every scenario starts
-# from: fonts, white clock text, yellow calendar text, seconds shown, the background.
+# desk_reg_fields FIELD=VALUE ...: these DisplaySettings fields stored as lunavis stores them.
+desk_reg_fields() {
+    local file=$BED_RUN/fields.reg
+    { printf 'REGEDIT4\n\n' && desk_settings reg "$@"; } >"$file" || fail "settingsrec reg $*"
+    desk_reg_import "$file"
+}
+
+# desk_reg_lines BACKIMAGE-UNIX-PATH [FIELD=VALUE ...]: a .reg file of the settings every
+# scenario starts from: the three fonts (clock 18, calender 10, reminder 11 points), white
+# clock text, yellow calendar text, the fields given, and BackImage unless the path is empty.
+desk_reg_lines() {
+    local path font key
+    printf 'REGEDIT4\n\n'
+    desk_settings reg clockColor=0xFFFFFF calendarColor=0x00FFFF "${@:2}" || return 1
+    for font in clock:18 calender:10 reminder:11; do
+        key='HKEY_CURRENT_USER\software\wendrix\clock'
+        [[ ${font%:*} == clock ]] || key="$key\\${font%:*}"
+        printf '[%s]\n"FontName"="WenQuanYi Micro Hei"\n"FontSize"=dword:%08x\n' "$key" "${font#*:}"
+        printf '"FontWeight"=dword:00000190\n"Charset"=dword:00000086\n"Italic"=dword:00000000\n'
+        printf '"Bolt"=dword:00000000\n"UnderLine"=dword:00000000\n'
+        if [[ ${font%:*} == clock && -n "$1" ]]; then
+            path=$(bed_winpath "$1")
+            printf '"BackImage"="%s"\n' "${path//\\/\\\\}"
+        fi
+        printf '\n'
+    done
+}
+
+# desk_reg_defaults STYLE BACKCOLOR BACKIMAGE-UNIX-PATH [FIELD=VALUE ...]: the settings every
+# scenario starts from (desk_reg_lines) with this background and seconds shown, and the
+# fields given, imported at once.
 desk_reg_defaults() {
-    desk_reg_display DeskTopStyle REG_DWORD "$1"
-    desk_reg_display DeskTopBackColor REG_DWORD "$2"
-    desk_reg_display DisPlaySecond REG_DWORD 1
-    desk_reg_clock BackImage REG_SZ "$(bed_winpath "$3")"
-    desk_reg_clock FontColor REG_DWORD 0xFFFFFF
-    bed_reg_add 'HKCU\software\wendrix\clock\calender' FontColor REG_DWORD 0x00FFFF
-    desk_reg_font clock 18
-    desk_reg_font calender 10
-    desk_reg_font reminder 11
+    local file=$BED_RUN/defaults.reg
+    desk_reg_lines "$3" desktopStyle="$1" desktopBackColor="$2" showSeconds=1 "${@:4}" \
+        >"$file" || fail "settingsrec could not write $file"
+    desk_reg_import "$file"
 }
 
 # desk_reg_defaults_at_once STYLE BACKCOLOR BACKIMAGE-UNIX-PATH [EXTRA-REG-LINES]: the same
-# settings as desk_reg_defaults, imported from one .reg file by one Wine process (each
-# `reg add` starts one: on a loaded machine that is seconds apiece). EXTRA-REG-LINES are
-# further lines of the file (a "[KEY]" line, then "\"Name\"=dword:..." lines).
+# settings as desk_reg_defaults, with EXTRA-REG-LINES as further lines of the file (a "[KEY]"
+# line, then "\"Name\"=dword:..." lines) in the same import.
 desk_reg_defaults_at_once() {
-    local file=$BED_RUN/defaults.reg path key font
-    path=$(bed_winpath "$3")
-    path=${path//\\/\\\\}
+    local file=$BED_RUN/defaults.reg
     {
-        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\software\\wendrix\\clock\\Display]\n'
-        printf '"DeskTopStyle"=dword:%08x\n"DeskTopBackColor"=dword:%08x\n' "$1" "$2"
-        printf '"DisPlaySecond"=dword:00000001\n\n'
-        for font in clock:18 calender:10 reminder:11; do
-            key='HKEY_CURRENT_USER\software\wendrix\clock'
-            [[ ${font%:*} == clock ]] || key="$key\\${font%:*}"
-            printf '[%s]\n"FontName"="WenQuanYi Micro Hei"\n"FontSize"=dword:%08x\n' "$key" "${font#*:}"
-            printf '"FontWeight"=dword:00000190\n"Charset"=dword:00000086\n"Italic"=dword:00000000\n'
-            printf '"Bolt"=dword:00000000\n"UnderLine"=dword:00000000\n'
-            case ${font%:*} in
-            clock) printf '"FontColor"=dword:00ffffff\n"BackImage"="%s"\n' "$path" ;;
-            calender) printf '"FontColor"=dword:0000ffff\n' ;;
-            esac
-            printf '\n'
-        done
-        (($# > 3)) && printf '%s\n' "${@:4}"
-    } >"$file"
-    bed_wine reg import "$(bed_winpath "$file")" >/dev/null 2>&1 || fail "could not import $file"
+        desk_reg_lines "$3" desktopStyle="$1" desktopBackColor="$2" showSeconds=1 &&
+            { (($# <= 3)) || printf '%s\n' "${@:4}"; }
+    } >"$file" || fail "settingsrec could not write $file"
+    desk_reg_import "$file"
 }
 
 # ---------------------------------------------------------------- lunavis

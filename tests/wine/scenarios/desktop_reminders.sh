@@ -37,9 +37,7 @@ record "$data/Reminder.rem" 100 "$stamp 第一个提醒"
 record "$data/Reminder.rem" 100 "$stamp 第二个提醒"
 record "$data/Reminder.rem" 100 "$other 以后的提醒"
 
-desk_reg_defaults 2 0x404040 "$data/back.bmp"
-desk_reg_display MerryCheckSelfSolar REG_DWORD 1
-desk_reg_display MerryCheckSelfLunch REG_DWORD 1
+desk_reg_defaults 2 0x404040 "$data/back.bmp" showOwnSolarFestivals=1 showOwnLunarFestivals=1
 bed_shell_start
 
 # ---------------------------------------------------------------- reminders

@@ -40,9 +40,7 @@ printf ' 7 7cut' >>"$solar" # a trailing piece shorter than a record
 } >"$lunar"
 record "$lunar" 30 FFFF
 
-desk_reg_defaults 2 0x404040 "$pictures/back.bmp"
-desk_reg_display MerryCheckSelfSolar REG_DWORD 1
-desk_reg_display MerryCheckSelfLunch REG_DWORD 1
+desk_reg_defaults 2 0x404040 "$pictures/back.bmp" showOwnSolarFestivals=1 showOwnLunarFestivals=1
 bed_shell_start
 editors_install
 editors_start

@@ -41,27 +41,9 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
     record "$app/res/Solar.rem" 30 " 216自定阳历"
     record "$app/res/Solar.rem" 30 "FFFF"
     # No BackImage: lunavis takes res\back.bmp of its own folder, and the data files there.
-    # One import instead of a reg call per value: each Wine start costs seconds.
-    font_group() {
-        printf '"FontName"="WenQuanYi Micro Hei"\n"FontSize"=dword:%08x\n' "$1"
-        printf '"FontWeight"=dword:00000190\n"Charset"=dword:00000086\n"Italic"=dword:00000000\n'
-        printf '"Bolt"=dword:00000000\n"UnderLine"=dword:00000000\n'
-    }
-    {
-        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock]\n'
-        printf '"FontColor"=dword:00ffffff\n'
-        font_group 18
-        printf '\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock\\Display]\n'
-        printf '"DeskTopStyle"=dword:00000002\n"DeskTopBackColor"=dword:00404040\n'
-        printf '"DisPlaySecond"=dword:00000001\n"MerryCheckSelfSolar"=dword:00000001\n'
-        printf '\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock\\calender]\n'
-        printf '"FontColor"=dword:0000ffff\n'
-        font_group 10
-        printf '\n[HKEY_CURRENT_USER\\Software\\wendrix\\clock\\reminder]\n'
-        font_group 11
-    } >"$BED_RUN/settings.reg"
-    bed_wine reg import "$(bed_winpath "$BED_RUN/settings.reg")" >/dev/null 2>&1 ||
-        fail "cannot import the settings"
+    desk_reg_lines '' desktopStyle=2 desktopBackColor=0x404040 showSeconds=1 \
+        showOwnSolarFestivals=1 >"$BED_RUN/settings.reg" || fail "cannot write the settings"
+    desk_reg_import "$BED_RUN/settings.reg"
     # Wine writes the code page in effect into the registry when it starts.
     acp=$(bed_wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP |
         tr -d '\r' | awk '$1 == "ACP" { print $3 }')
