@@ -1,6 +1,6 @@
 #include "app/convert_dialog.h"
 
-#include "app/editor_controls.h"
+#include "app/settings/editor_controls.h"
 #include "app/logic/convert_view.h"
 #include "app/res/convert_dialog_ids.h"
 #include "shared/win32/wide_text.h"

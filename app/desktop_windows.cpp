@@ -1,6 +1,6 @@
 #include "app/desktop_windows.h"
 
-#include "hook/logic/shell_windows.h"
+#include "shared/shell_windows.h"
 
 namespace luna {
 namespace {

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include "hook/debug_log.h"
-#include "hook/desktop_state.h"
-#include "hook/desktop_surfaces.h"
-#include "hook/overlay.h"
-#include "hook/reminders.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop_surfaces.h"
+#include "hook/desktop/overlay.h"
+#include "hook/desktop/reminders.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "hook/logic/shell_windows.h"
+#include "shared/shell_windows.h"
 
 namespace luna {
 namespace {

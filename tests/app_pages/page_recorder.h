@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/logic/sheet_context.h"
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 
 namespace luna::test {
 

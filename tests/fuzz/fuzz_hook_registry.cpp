@@ -10,7 +10,7 @@
 #include "fuzz_check.h"
 #include "hook/logic/background_settings.h"
 #include "shared/display_settings.h"
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "fuzz_check.h"
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
 

@@ -1,7 +1,7 @@
 // The shell window lookups shared by both deliverables.
 #include <gtest/gtest.h>
 
-#include "hook/logic/shell_windows.h"
+#include "shared/shell_windows.h"
 #include "tests/hook/fake_shell.h"
 
 namespace luna::test {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/logic/system_page_rules.h"
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 #include "shared/settings_registry.h"
 
 namespace luna {

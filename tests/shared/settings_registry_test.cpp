@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 #include "shared/registry_layout.h"
 
 namespace luna {

@@ -95,8 +95,10 @@ i=$BED_RUN/quiet-later-b.png
 # ---- a larger calendar font redraws the grid at once
 check_eq "CD_CALENDARFONT answered" 1 \
     "$(probe copydata-hex "$DESK_VIEW" "$CD_CALENDARFONT" "$(desk_font_hex -40)" | tr -d '\r')"
-j=$(bed_screenshot big-font)
-check "the grid was redrawn" test "$(desk_diff "$i" "$j" $DESK_GRID)" -gt 500
+# The answer comes before the list view repaints: wait for the new picture on the screen.
+grid_redrawn() { (($(desk_diff "$i" "$(bed_screenshot big-font)" $DESK_GRID) > 500)); }
+check "the grid was redrawn" wait_until 5 grid_redrawn
+j=$BED_RUN/big-font.png
 read -r _ t _ b <<<"$(desk_bbox "$i" $DESK_GRID_HEADER "$bg")"
 read -r _ t2 _ b2 <<<"$(desk_bbox "$j" $DESK_GRID_HEADER "$bg")"
 check "taller weekday names ($((b - t)), then $((b2 - t2)))" test $((b2 - t2)) -gt $((b - t))

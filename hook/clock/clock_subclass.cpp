@@ -2,9 +2,9 @@
 // commands, and the restore on UM_EXIT.
 #include <windowsx.h>
 
-#include "hook/clock_menu.h"
+#include "hook/clock/clock_menu.h"
 #include "hook/debug_log.h"
-#include "hook/desktop_state.h"
+#include "hook/desktop/desktop_state.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"

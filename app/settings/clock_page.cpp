@@ -1,13 +1,13 @@
-#include "app/clock_page.h"
+#include "app/settings/clock_page.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "app/framework/color_dialog.h"
 #include "app/res/clock_page_ids.h"
-#include "app/sheet_controls.h"
-#include "app/sheet_font_picker.h"
-#include "app/sheet_page_context.h"
+#include "app/settings/sheet_controls.h"
+#include "app/settings/sheet_font_picker.h"
+#include "app/settings/sheet_page_context.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {

@@ -1,12 +1,12 @@
-#include "app/calendar_page.h"
+#include "app/settings/calendar_page.h"
 
 #include "app/convert_dialog.h"
-#include "app/festival_dialog.h"
+#include "app/settings/festival_dialog.h"
 #include "app/framework/color_dialog.h"
 #include "app/res/calendar_page_ids.h"
-#include "app/sheet_controls.h"
-#include "app/sheet_font_picker.h"
-#include "app/sheet_page_context.h"
+#include "app/settings/sheet_controls.h"
+#include "app/settings/sheet_font_picker.h"
+#include "app/settings/sheet_page_context.h"
 
 namespace luna {
 

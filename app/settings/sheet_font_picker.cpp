@@ -1,4 +1,4 @@
-#include "app/sheet_font_picker.h"
+#include "app/settings/sheet_font_picker.h"
 
 #include <cstring>
 

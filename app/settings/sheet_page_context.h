@@ -6,7 +6,7 @@
 
 #include "app/control_state.h"
 #include "app/logic/sheet_context.h"
-#include "app/sheet_sink.h"
+#include "app/settings/sheet_sink.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {

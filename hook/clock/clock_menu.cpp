@@ -1,6 +1,6 @@
-#include "hook/clock_menu.h"
+#include "hook/clock/clock_menu.h"
 
-#include "hook/desktop_state.h"
+#include "hook/desktop/desktop_state.h"
 #include "shared/clock_menu.h"
 #include "shared/win32/clock_menu_popup.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "hook/logic/reminder_check.h"
-#include "hook/reminders.h"
+#include "hook/desktop/reminders.h"
 #include "hook/subclass_chain.h"
 #include "shared/win32/wide_text.h"
 

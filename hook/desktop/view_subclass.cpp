@@ -7,14 +7,14 @@
 
 #include <cstring>
 
-#include "hook/background_build.h"
+#include "hook/desktop/background_build.h"
 #include "hook/debug_log.h"
-#include "hook/desktop_state.h"
-#include "hook/desktop_surfaces.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop_surfaces.h"
 #include "hook/logic/copy_data_action.h"
 #include "hook/logic/tick_plan.h"
-#include "hook/overlay.h"
-#include "hook/reminders.h"
+#include "hook/desktop/overlay.h"
+#include "hook/desktop/reminders.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"

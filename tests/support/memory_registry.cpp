@@ -1,5 +1,5 @@
 // An in-memory registry for the native tests.
-#include "shared/memory_registry.h"
+#include "tests/support/memory_registry.h"
 
 #include <algorithm>
 #include <cctype>

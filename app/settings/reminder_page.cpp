@@ -1,4 +1,4 @@
-#include "app/reminder_page.h"
+#include "app/settings/reminder_page.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "app/editor_controls.h"
+#include "app/settings/editor_controls.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
 #include "app/logic/reminder_export.h"
 #include "app/logic/reminder_item.h"
 #include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
-#include "app/sheet_font_picker.h"
-#include "app/sheet_page_context.h"
+#include "app/settings/sheet_font_picker.h"
+#include "app/settings/sheet_page_context.h"
 #include "calendar/lunar.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"

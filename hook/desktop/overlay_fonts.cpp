@@ -1,5 +1,5 @@
-#include "hook/desktop_state.h"
-#include "hook/overlay.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/overlay.h"
 
 #include <cstring>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 // The main window's door to the settings sheet.
-#include "app/settings_sheet_launch.h"
-#include "app/sheetdia.h"
+#include "app/settings/sheet_launch.h"
+#include "app/settings/sheetdia.h"
 
 namespace luna {
 

@@ -1,12 +1,12 @@
-#include "app/system_page.h"
+#include "app/settings/system_page.h"
 
 #include "app/exe_path.h"
 #include "app/framework/color_dialog.h"
 #include "app/framework/file_dialog.h"
 #include "shared/win32/wide_text.h"
 #include "app/res/system_page_ids.h"
-#include "app/sheet_controls.h"
-#include "app/sheet_page_context.h"
+#include "app/settings/sheet_controls.h"
+#include "app/settings/sheet_page_context.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {

@@ -4,13 +4,14 @@
 #include <cinttypes>
 #include <cstring>
 
-#include "hook/background_registry.h"
 #include "hook/debug_log.h"
-#include "hook/reminders.h"
+#include "hook/desktop/reminders.h"
+#include "hook/logic/background_settings.h"
 #include "shared/hook_rem_loader.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
+#include "shared/win32/win_registry.h"
 
 namespace luna {
 
@@ -70,7 +71,8 @@ template <std::size_t N> class HeapCopySink final : public HookRecordSink {
 
 int LoadReminderFiles() {
     char backImage[kPathCapacity];
-    ReadBackImagePath(backImage);
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    ReadBackImageFrom(currentUser, backImage); // "" when unreadable
     char folder[kPathCapacity];
     if (!FolderOfPath(backImage, folder)) {
         return 0;

@@ -1,6 +1,6 @@
-#include "app/sheet_sink.h"
+#include "app/settings/sheet_sink.h"
 
-#include "app/settings_copy.h"
+#include "app/settings/settings_copy.h"
 #include "shared/messages.h"
 
 namespace luna {

@@ -7,9 +7,9 @@
 #include "calendar/lunar.h"
 #include "calendar/month_annotations.h"
 #include "calendar/names.h"
-#include "hook/desktop_state.h"
-#include "hook/overlay.h"
-#include "hook/reminders.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/overlay.h"
+#include "hook/desktop/reminders.h"
 #include "hook/subclass_chain.h"
 #include "shared/win32/wide_text.h"
 

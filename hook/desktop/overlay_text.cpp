@@ -2,11 +2,11 @@
 #include <windows.h>
 
 #include "calendar/desktop_text.h"
-#include "hook/desktop_state.h"
-#include "hook/desktop_surfaces.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop_surfaces.h"
 #include "hook/logic/reminder_panel_text.h"
-#include "hook/overlay.h"
-#include "hook/reminders.h"
+#include "hook/desktop/overlay.h"
+#include "hook/desktop/reminders.h"
 #include "hook/subclass_chain.h"
 #include "shared/win32/wide_text.h"
 

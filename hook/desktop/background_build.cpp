@@ -1,18 +1,19 @@
-#include "hook/background_build.h"
+#include "hook/desktop/background_build.h"
 
 #include <cstdlib>
 #include <initializer_list>
 #include <ctime>
 
-#include "hook/background_registry.h"
 #include "hook/debug_log.h"
-#include "hook/desktop_state.h"
-#include "hook/desktop_surfaces.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop_surfaces.h"
 #include "hook/logic/background_colors.h"
-#include "hook/overlay.h"
+#include "hook/logic/background_settings.h"
+#include "hook/desktop/overlay.h"
 #include "hook/subclass_chain.h"
 #include "shared/registry_layout.h"
 #include "shared/win32/wide_text.h"
+#include "shared/win32/win_registry.h"
 
 namespace luna {
 namespace {
@@ -64,7 +65,8 @@ HBITMAP LoadStretchedToScreen(const char* path) {
 } // namespace
 
 HBITMAP ReadBackgroundSettings() {
-    const BackgroundSettings read = ReadBackgroundRegistry();
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    const BackgroundSettings read = ReadBackgroundSettingsFrom(currentUser);
     m_DeskTopStyle = read.style;
     m_DeskTopBackColor = read.backColor;
     if (m_DeskTopStyle != kStyleBitmap || !read.hasBackImage || read.backImage[0] == '\0') {

@@ -1,4 +1,4 @@
-#include "app/sheet_controls.h"
+#include "app/settings/sheet_controls.h"
 
 namespace luna {
 

@@ -1,4 +1,4 @@
-#include "app/about_dialog.h"
+#include "app/settings/about_dialog.h"
 
 #include "app/res/resource_ids.h"
 

@@ -1,4 +1,4 @@
-#include "app/settings_copy.h"
+#include "app/settings/settings_copy.h"
 
 #include "app/desktop_windows.h"
 

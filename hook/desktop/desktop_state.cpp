@@ -1,4 +1,4 @@
-#include "hook/desktop_state.h"
+#include "hook/desktop/desktop_state.h"
 
 namespace luna {
 

@@ -1,4 +1,4 @@
-#include "app/editor_controls.h"
+#include "app/settings/editor_controls.h"
 
 #include <cstdio>
 

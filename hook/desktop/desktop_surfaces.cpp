@@ -1,15 +1,15 @@
 // Creating and releasing the four off-screen surfaces of the desktop picture.
-#include "hook/desktop_surfaces.h"
+#include "hook/desktop/desktop_surfaces.h"
 
 #include <windows.h>
 
 #include <cstddef>
 #include <cstring>
 
-#include "hook/background_build.h"
-#include "hook/desktop_state.h"
-#include "hook/overlay.h"
-#include "hook/reminders.h"
+#include "hook/desktop/background_build.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/overlay.h"
+#include "hook/desktop/reminders.h"
 
 namespace luna {
 namespace {

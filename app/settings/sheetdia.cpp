@@ -1,4 +1,4 @@
-#include "app/sheetdia.h"
+#include "app/settings/sheetdia.h"
 
 #include "app/exe_path.h"
 #include "shared/win32/wide_text.h"

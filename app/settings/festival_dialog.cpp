@@ -1,10 +1,10 @@
-#include "app/festival_dialog.h"
+#include "app/settings/festival_dialog.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "app/editor_controls.h"
+#include "app/settings/editor_controls.h"
 #include "app/exe_path.h"
 #include "shared/win32/wide_text.h"
 #include "app/logic/festival_item.h"
