@@ -29,8 +29,14 @@ if [[ -n "$sleeps" ]]; then
     status=1
 fi
 
-raw_ids=$(grep -nE "/@[0-9]|(WM_COMMAND|menu-choose|choose_from_clock_menu|open_from_calendar_page) +[0-9]|(close_msgbox|sheet_msgbox_answer) +(\"[^\"]*\"|'[^']*'|[^ ]+) +[0-9]|probe (post|send) +(\"[^\"]*\"|'[^']*'|[^ ]+) +0x1[4-6][0-9A-Fa-f]{2}\b" \
-    "${files[@]}" | grep -v '# deliberate:')
+word="(\"[^\"]*\"|'[^']*'|[^ ]+)" # one argument, quoted or not
+raw=(
+    '/@[0-9]'
+    '(WM_COMMAND|menu-choose|choose_from_clock_menu|open_from_calendar_page) +[0-9]'
+    "(close_msgbox|sheet_msgbox_answer) +$word +[0-9]"
+    "probe (post|send) +$word +0x1[4-6][0-9A-Fa-f]{2}\\b"
+)
+raw_ids=$(IFS='|' && grep -nE "${raw[*]}" "${files[@]}" | grep -v '# deliberate:')
 if [[ -n "$raw_ids" ]]; then
     echo "lint: numbers where the headers name the id (use the name, see lib/ids.sh):"
     sed 's/^/    /' <<<"$raw_ids"
