@@ -41,7 +41,7 @@ shown=()
 while (($(date +%s) < end)); do
     if text=$(probe msgbox Reminder 2>/dev/null | tr -d '\r') && [[ -n "$text" ]]; then
         shown+=("${text:0:11}")
-        probe click '#32770[Reminder]/@1' >/dev/null
+        probe click '#32770[Reminder]/@IDOK' >/dev/null
         wait_until 10 not probe msgbox Reminder
     else
         sleep 1

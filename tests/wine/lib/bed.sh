@@ -29,6 +29,7 @@ set -uo pipefail
 
 BED_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 BED_SOURCE_DIR=$(cd "$BED_LIB_DIR/../../.." && pwd)
+source "$BED_LIB_DIR/ids.sh" # the programs' ids, by their C++ names
 BED_NAME=$(basename "$0" .sh)
 BED_WINE64=${BED_WINE64:-/usr/lib/wine/wine64}
 BED_WINESERVER=${BED_WINESERVER:-/usr/lib/wine/wineserver}

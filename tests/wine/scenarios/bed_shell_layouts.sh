@@ -52,7 +52,7 @@ bed_shell quit >/dev/null
 bed_wait_exit shell 20
 bed_start badopt "$BED_SHELL_EXE" --no-defview --workerw
 check "contradicting options end the shell with a message" probe wait '#32770[lunashell]' 20
-probe click '#32770[lunashell]/@1'
+probe click '#32770[lunashell]/@IDOK'
 check "and it ends once the message is closed" bed_wait_exit badopt 20
 
 bed_finish

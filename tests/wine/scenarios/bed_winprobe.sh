@@ -31,7 +31,7 @@ check "a wrong title finds nothing" not probe find 'Progman[Program]'
 check_eq "a handle starts a path" "$(probe find Progman/SHELLDLL_DefView)" \
     "$(probe find "$(probe find Progman)/SHELLDLL_DefView")"
 check_eq "a control id finds a child" "$(probe find Progman/SHELLDLL_DefView/SysListView32)" \
-    "$(probe find Progman/SHELLDLL_DefView/@1)"
+    "$(probe find Progman/SHELLDLL_DefView/@1)" # deliberate: a number as control id
 check_eq "class prints the class" "TrayClockWClass" \
     "$(probe class Shell_TrayWnd/TrayNotifyWnd/TrayClockWClass)"
 check_match "children lists the clock with its class and visibility" \
@@ -67,7 +67,7 @@ check_eq "msgbox prints its text" \
 check_eq "msgbox without a title takes the topmost box" "$(probe msgbox lunashell)" "$(probe msgbox)"
 check_match "msgbox-buttons lists the OK button" "id=1 class=Button visible=1" \
     "$(probe msgbox-buttons lunashell)"
-check "press pushes the button" probe press '#32770[lunashell]/@1'
+check "press pushes the button" probe press '#32770[lunashell]/@IDOK'
 check "the box goes away" probe wait-gone '#32770[lunashell]' 20
 check "and the program ends" bed_wait_exit badopt 20
 check "msgbox fails when there is none" not probe msgbox lunashell

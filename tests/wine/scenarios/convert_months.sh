@@ -19,8 +19,8 @@ BLANK='         '
 
 # show_month YEAR MONTH: chooses the month in the year and month boxes.
 show_month() {
-    probe select "$CONVERT_DIALOG/@1008" $(($1 - 1900)) >/dev/null || fail "no year $1"
-    probe select "$CONVERT_DIALOG/@1009" $(($2 - 1)) >/dev/null || fail "no month $2"
+    probe select "$CONVERT_DIALOG/@$IDC_CONVERT_YEAR" $(($1 - 1900)) >/dev/null || fail "no year $1"
+    probe select "$CONVERT_DIALOG/@$IDC_CONVERT_MONTH" $(($2 - 1)) >/dev/null || fail "no month $2"
 }
 
 # read_grid: NUMBER[k] and LABEL[k] of the 37 cells, as the dialog shows them now.
@@ -29,12 +29,13 @@ read_grid() {
     NUMBER=()
     LABEL=()
     while IFS=$'\t' read -r id text; do
-        if ((id <= 1049)); then
-            NUMBER[id - 1013]=$text
+        if ((id <= IDC_CONVERT_DAY_LAST)); then
+            NUMBER[id - IDC_CONVERT_DAY_FIRST]=$text
         else
-            LABEL[id - 1062]=$text
+            LABEL[id - IDC_CONVERT_LABEL_FIRST]=$text
         fi
-    done < <(probe texts "$CONVERT_DIALOG" 1013 1049; probe texts "$CONVERT_DIALOG" 1062 1098)
+    done < <(probe texts "$CONVERT_DIALOG" "$IDC_CONVERT_DAY_FIRST" "$IDC_CONVERT_DAY_LAST"
+        probe texts "$CONVERT_DIALOG" "$IDC_CONVERT_LABEL_FIRST" "$IDC_CONVERT_LABEL_LAST")
     ((${#NUMBER[@]} == 37 && ${#LABEL[@]} == 37)) || fail "could not read the grid"
 }
 
@@ -74,26 +75,29 @@ check_labels() {
 term() { echo "~[0-9]{1,2}:[0-9]{1,2}:[0-9]{1,2}\\\\n$1"; }
 
 open_sheet_page 2
-open_from_calendar_page 1007 "$CONVERT_DIALOG"
+open_from_calendar_page "$IDC_CALENDAR_CONVERT" "$CONVERT_DIALOG"
 today_year=$(date +%Y)
 today_month=$(date +%-m)
-check_eq "the year box shows this year" "$today_year" "$(control_text "$CONVERT_DIALOG/@1008")"
+check_eq "the year box shows this year" "$today_year" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_YEAR")"
 check_eq "the month box shows this month" "$(printf '%2d月' "$today_month")" \
-    "$(control_text "$CONVERT_DIALOG/@1009")"
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_MONTH")"
 check_eq "the year box lists 1900 to 2099" "1900 2099 200" \
-    "$(items "$CONVERT_DIALOG/@1008" | awk 'NR == 1 { f = $0 } { l = $0 } END { print f, l, NR }')"
+    "$(items "$CONVERT_DIALOG/@$IDC_CONVERT_YEAR" | awk 'NR == 1 { f = $0 } { l = $0 } END { print f, l, NR }')"
 check_eq "the lunar year box lists 1899 to 2098" "1899 2098 200" \
-    "$(items "$CONVERT_DIALOG/@1010" | awk 'NR == 1 { f = $0 } { l = $0 } END { print f, l, NR }')"
+    "$(items "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_YEAR" | awk 'NR == 1 { f = $0 } { l = $0 } END { print f, l, NR }')"
 check_eq "the month boxes list ' 1月' to '12月'" " 1月|12月|12" \
-    "$(items "$CONVERT_DIALOG/@1011" | awk 'NR == 1 { f = $0 } { l = $0 } END { print f "|" l "|" NR }')"
+    "$(items "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_MONTH" | awk 'NR == 1 { f = $0 } { l = $0 } END { print f "|" l "|" NR }')"
 
 # ---- January 1900: the 1st is lunar 1899-12-1 (a 30-day month), a Monday.
 show_month 1900 1
 read_grid
-check_eq "January 1900: lunar year 1899" "1899" "$(control_text "$CONVERT_DIALOG/@1010")"
-check_eq "January 1900: lunar month 12" "12月" "$(control_text "$CONVERT_DIALOG/@1011")"
+check_eq "January 1900: lunar year 1899" "1899" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_YEAR")"
+check_eq "January 1900: lunar month 12" "12月" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_MONTH")"
 check_eq "January 1900: the title names the 1st without a double hour" \
-    "农历:己亥[猪]年丁丑月甲戌日" "$(control_text "$CONVERT_DIALOG/@1012")"
+    "农历:己亥[猪]年丁丑月甲戌日" "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_TITLE")"
 check_layout "January 1900" 1 31
 expected=()
 for d in $(seq 1 30); do expected+=("${DAY_NAMES[d - 1]}"); done
@@ -114,8 +118,10 @@ bed_screenshot convert-1900-01 >/dev/null
 # the 20th.
 show_month 2004 2
 read_grid
-check_eq "February 2004: lunar year 2004" "2004" "$(control_text "$CONVERT_DIALOG/@1010")"
-check_eq "February 2004: lunar month 1" " 1月" "$(control_text "$CONVERT_DIALOG/@1011")"
+check_eq "February 2004: lunar year 2004" "2004" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_YEAR")"
+check_eq "February 2004: lunar month 1" " 1月" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_MONTH")"
 check_layout "February 2004 (cells of January 1900 blanked)" 0 29
 expected=()
 for d in $(seq 1 19); do expected+=("${DAY_NAMES[d + 9]}"); done
@@ -134,7 +140,8 @@ check_labels "February 2004" 0 "${expected[@]}"
 # the 21st.
 show_month 2004 3
 read_grid
-check_eq "March 2004: lunar month 2" " 2月" "$(control_text "$CONVERT_DIALOG/@1011")"
+check_eq "March 2004: lunar month 2" " 2月" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_MONTH")"
 check_layout "March 2004" 1 31
 expected=()
 for d in $(seq 1 20); do expected+=("${DAY_NAMES[d + 9]}"); done
@@ -188,14 +195,14 @@ check_match "October 1902: the 24th's solar term comes before 联合国日" \
 # lunar year box does not list.
 show_month 2099 2
 check_eq "February 2099: the lunar year box shows nothing" "" \
-    "$(control_text "$CONVERT_DIALOG/@1010")"
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_YEAR")"
 check_match "February 2099: the days are still shown" "^ 1$" \
-    "$(control_text "$CONVERT_DIALOG/@$((1013 + $(date -d 2099-02-01 +%w)))")"
+    "$(control_text "$CONVERT_DIALOG/@$((IDC_CONVERT_DAY_FIRST + $(date -d 2099-02-01 +%w)))")"
 
 # ---- Enter does nothing; Esc closes the dialog.
-probe send "$CONVERT_DIALOG" WM_COMMAND 1 >/dev/null # answered once handled
+probe send "$CONVERT_DIALOG" WM_COMMAND IDOK >/dev/null # answered once handled
 check "Enter leaves the dialog open" probe find "$CONVERT_DIALOG"
-probe post "$CONVERT_DIALOG" WM_COMMAND 2 >/dev/null
+probe post "$CONVERT_DIALOG" WM_COMMAND IDCANCEL >/dev/null
 check "Esc closes it" probe wait-gone "$CONVERT_DIALOG" 10
 check "the sheet is still open" probe find "$SHEET"
 close_sheet

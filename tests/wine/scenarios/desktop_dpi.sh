@@ -71,9 +71,9 @@ for dpi in 96 144 192; do
 
     sheet_open
     page=$(probe rect "$SHEET_CLOCK" | tr -d '\r')
-    for id in 1004 1005; do
+    for id in IDC_CLOCK_FONT IDC_CLOCK_COLOR; do
         check "$dpi dpi: button $id within the clock page" inside \
-            "$(probe rect "$SHEET_CLOCK/@$id" | tr -d '\r')" "$page"
+            "$(probe rect "$SHEET_CLOCK/@${!id}" | tr -d '\r')" "$page"
     done
     read -r _ ok_top _ _ <<<"$(probe rect "$SHEET_OK" | tr -d '\r')"
     read -r _ _ _ page_bottom <<<"$page"

@@ -57,7 +57,7 @@ done
 next_shell --workerw --active-desktop
 lunavis_start active
 check "Active Desktop under WorkerW is refused" wait_until 20 probe msgbox '岚溪创作室'
-probe press '#32770[岚溪创作室]/@1' >/dev/null
+probe press '#32770[岚溪创作室]/@IDOK' >/dev/null
 check "lunavis ends" bed_wait_exit active 20
 check_eq "nothing is subclassed" "$NONE_SUBCLASSED" "$(bed_shell subclassed)"
 bed_finish

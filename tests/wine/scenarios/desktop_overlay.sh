@@ -69,10 +69,11 @@ check "the clock text lost its seconds ($with_seconds, then $((r - l)) wide)" \
 # ---- records shorter than their size are ignored
 short=$(desk_settings_hex showSeconds=1 | cut -c1-190) # 95 bytes
 check_eq "a 95-byte settings record is answered" 1 \
-    "$(probe copydata-hex "$DESK_VIEW" 3 "$short" | tr -d '\r')"
+    "$(probe copydata-hex "$DESK_VIEW" "$CD_SETTINGS" "$short" | tr -d '\r')"
 check_eq "a 59-byte font is answered" 1 \
-    "$(probe copydata-hex "$DESK_VIEW" 0 "$(desk_font_hex -40 | cut -c1-118)" | tr -d '\r')"
-check_eq "an empty payload is answered" 1 "$(probe copydata-hex "$DESK_VIEW" 10 '' | tr -d '\r')"
+    "$(probe copydata-hex "$DESK_VIEW" "$CD_CALENDARFONT" "$(desk_font_hex -40 | cut -c1-118)" | tr -d '\r')"
+check_eq "an empty payload is answered" 1 \
+    "$(probe copydata-hex "$DESK_VIEW" "$CD_SETTINGSQUIET" '' | tr -d '\r')"
 desk_wait_second_below 55
 e=$(bed_screenshot short-records)
 bed_wait_clock_turns 2
@@ -83,7 +84,7 @@ check_eq "grid unchanged by the short font" 0 "$(desk_diff "$d" "$f" $DESK_GRID)
 # ---- CD_SETTINGSQUIET: the record changes, nothing is redrawn until a tick does
 desk_wait_second_below 50
 check_eq "CD_SETTINGSQUIET answered" 1 \
-    "$(probe copydata-hex "$DESK_VIEW" 10 "$(desk_settings_hex calendarColor=0x00FF00)" | tr -d '\r')"
+    "$(probe copydata-hex "$DESK_VIEW" "$CD_SETTINGSQUIET" "$(desk_settings_hex calendarColor=0x00FF00)" | tr -d '\r')"
 g=$(bed_screenshot quiet)
 check_eq "quiet record: grid not redrawn" 0 "$(desk_diff "$f" "$g" $DESK_GRID)"
 h=$(bed_screenshot quiet-later)
@@ -93,7 +94,7 @@ i=$BED_RUN/quiet-later-b.png
 
 # ---- a larger calendar font redraws the grid at once
 check_eq "CD_CALENDARFONT answered" 1 \
-    "$(probe copydata-hex "$DESK_VIEW" 0 "$(desk_font_hex -40)" | tr -d '\r')"
+    "$(probe copydata-hex "$DESK_VIEW" "$CD_CALENDARFONT" "$(desk_font_hex -40)" | tr -d '\r')"
 # The answer comes before the list view repaints: wait for the new picture on the screen.
 grid_redrawn() { (($(desk_diff "$i" "$(bed_screenshot big-font)" $DESK_GRID) > 500)); }
 check "the grid was redrawn" wait_until 5 grid_redrawn

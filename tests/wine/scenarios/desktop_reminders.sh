@@ -68,11 +68,11 @@ check_eq "first box: the first reminder, prefix included" "$stamp 第一个提�
     "$(probe msgbox Reminder | tr -d '\r')"
 check_eq "taskbar disabled while the box is open" 0 "$(taskbar_enabled)"
 bed_screenshot reminder-box >/dev/null
-probe click '#32770[Reminder]/@1' >/dev/null || fail "cannot close the box"
+probe click '#32770[Reminder]/@IDOK' >/dev/null || fail "cannot close the box"
 box_shows() { [[ "$(probe msgbox Reminder 2>/dev/null | tr -d '\r')" == "$1" ]]; }
 wait_until 10 box_shows "$stamp 第二个提醒" || bed_failed "the second reminder of the minute follows"
 check_eq "taskbar still disabled for the second box" 0 "$(taskbar_enabled)"
-probe click '#32770[Reminder]/@1' >/dev/null || fail "cannot close the second box"
+probe click '#32770[Reminder]/@IDOK' >/dev/null || fail "cannot close the second box"
 no_box() { ! probe msgbox Reminder >/dev/null 2>&1; }
 wait_until 10 no_box || bed_failed "no third box"
 taskbar_is() { [[ "$(taskbar_enabled)" == "$1" ]]; }

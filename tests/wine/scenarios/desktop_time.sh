@@ -62,7 +62,7 @@ box_text() { probe msgbox Reminder 2>/dev/null | tr -d '\r'; }
 # next_box TEXT: the next box shows this reminder; it is closed and gone.
 next_box() {
     check "box: $1" wait_until 20 box_is "$1"
-    probe click '#32770[Reminder]/@1' >/dev/null || fail "cannot close the box (it shows \"$(box_text)\")"
+    probe click '#32770[Reminder]/@IDOK' >/dev/null || fail "cannot close the box (it shows \"$(box_text)\")"
     wait_until 10 box_other_than "$1" || bed_failed "the box for \"$1\" closes"
 }
 box_is() { [[ "$(box_text)" == "$1" ]]; }

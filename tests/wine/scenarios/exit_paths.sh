@@ -29,17 +29,17 @@ exit_by() {
         "$(log_count '^卸载时钟钩子函数:')"
 }
 
-exit_button() { probe press "$MAIN_WINDOW/@1003" >/dev/null; }
-exit_message() { probe post "$MAIN_WINDOW" 0x1400 >/dev/null; }
+exit_button() { probe press "$MAIN_WINDOW/@$IDC_MAIN_EXIT" >/dev/null; }
+exit_message() { probe post "$MAIN_WINDOW" UM_EXIT >/dev/null; }
 end_session() { probe send "$MAIN_WINDOW" WM_ENDSESSION 1 0 >/dev/null; }
 end_session_cancelled() { probe send "$MAIN_WINDOW" WM_ENDSESSION 0 0 >/dev/null; }
 close_window() { probe post "$MAIN_WINDOW" WM_CLOSE >/dev/null; }
-escape_command() { probe post "$MAIN_WINDOW" WM_COMMAND 2 0 >/dev/null; }
+escape_command() { probe post "$MAIN_WINDOW" WM_COMMAND IDCANCEL 0 >/dev/null; }
 exit_twice() {
-    probe post "$MAIN_WINDOW" 0x1400 >/dev/null
+    probe post "$MAIN_WINDOW" UM_EXIT >/dev/null
     # The window may be gone before the later ones are posted.
     probe post "$MAIN_WINDOW" WM_ENDSESSION 0 0 >/dev/null 2>&1
-    probe post "$MAIN_WINDOW" WM_COMMAND 1003 0 >/dev/null 2>&1
+    probe post "$MAIN_WINDOW" WM_COMMAND "$IDC_MAIN_EXIT" 0 >/dev/null 2>&1
 }
 
 exit_by "退出 button" exit_button

@@ -25,7 +25,7 @@ stir_shell() {
     bed_shell repaint >/dev/null
     probe send "$LIST_VIEW" WM_SIZE 0 0 >/dev/null
     probe send Shell_TrayWnd WM_SIZE 0 0 >/dev/null
-    probe send "$CLOCK_WINDOW" 0x0111 101 0 >/dev/null # WM_COMMAND 显示主窗口
+    probe send "$CLOCK_WINDOW" WM_COMMAND "$kMenuShowMain" 0 >/dev/null # 显示主窗口
 }
 
 # ---- another tool subclasses over lunavis
@@ -58,14 +58,14 @@ attached=$(attachments)
 lunavis_start second
 check "a second lunavis attaches cleanly" wait_until 30 eval '(($(attachments) > attached))'
 check "it draws" wait_until 20 not desktop_is_plain second
-probe post "$MAIN_WINDOW" 0x1406 >/dev/null # UM_SHOWMAIN: the settings sheet
+probe post "$MAIN_WINDOW" UM_SHOWMAIN >/dev/null # the settings sheet
 check "its settings sheet is open" probe wait "$SETTINGS_SHEET" 20
 bed_kill second
 
 attached=$(attachments)
 lunavis_start third
 check "a third lunavis attaches" wait_until 30 eval '(($(attachments) > attached))'
-probe post "$CLOCK_WINDOW" 0x1501 0 $(((300 << 16) | 500)) >/dev/null # UM_CLOCKMENU
+probe post "$CLOCK_WINDOW" UM_CLOCKMENU 0 $(((300 << 16) | 500)) >/dev/null
 probe menu-wait 10 >/dev/null || bed_failed "the clock menu did not open"
 check_eq "its clock menu is not greyed by the dead one's sheet" "$(expected_clock_menu)" \
     "$(probe menu-items)"

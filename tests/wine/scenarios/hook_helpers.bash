@@ -3,7 +3,7 @@
 
 LUNAVIS=app/lunavis.exe
 MAIN_WINDOW='#32770[桌面备忘录]'
-TRAY_ICON_ID=65537
+TRAY_ICON_ID=$kTrayIconId
 ALL_SUBCLASSED="desktop=1 view=1 clock=1"
 NONE_SUBCLASSED="desktop=0 view=0 clock=0"
 
@@ -76,7 +76,7 @@ log_in_order() {
 
 # Ends lunavis the way the clock menu's "退出(&EXIT)" does and waits for the process.
 lunavis_exit() {
-    probe post "$MAIN_WINDOW" 0x1400 >/dev/null
+    probe post "$MAIN_WINDOW" UM_EXIT >/dev/null
     bed_wait_exit "${1:-lunavis}" 20
 }
 

@@ -89,11 +89,12 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
     check "a message box" wait_until 20 msgbox_shown
     check_eq "the message box's text" "该程序已经有一个实例在运行" "$(msgbox_text)"
     probe msgbox "$STUDIO_CAPTION" | tr -d '\r' >"$out/msgbox.txt"
-    probe click "#32770[$STUDIO_CAPTION]/@1" >/dev/null || probe click "#32770[$STUDIO_CAPTION]/@2" >/dev/null
+    probe click "#32770[$STUDIO_CAPTION]/@IDOK" >/dev/null ||
+        probe click "#32770[$STUDIO_CAPTION]/@IDCANCEL" >/dev/null
     probe wait-gone "#32770[$STUDIO_CAPTION]" 10 >/dev/null || fail "the message box stayed"
 
     # ---- the settings sheet: every page by its caption, with the texts it shows
-    probe post "$MAIN_WINDOW" 0x1406 >/dev/null
+    probe post "$MAIN_WINDOW" UM_SHOWMAIN >/dev/null
     probe wait "$SHEET" 20 >/dev/null || fail "the settings sheet did not open"
     for i in "${!PAGES[@]}"; do
         probe sheet-page "$SHEET" "$i" >/dev/null
@@ -103,19 +104,20 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
     done
     check "the system page's button" grep -q '更改背景图片' "$out/page3.txt"
     bed_screenshot sheet >/dev/null
-    check_eq "the reminder list" " 2/20 8: 0 中文提醒" "$(probe items "$REMINDER_PAGE/@1062" | tr -d '\r')"
+    check_eq "the reminder list" " 2/20 8: 0 中文提醒" \
+        "$(probe items "$REMINDER_PAGE/@$IDC_REMINDER_LIST" | tr -d '\r')"
 
     # ---- a reminder saved
     probe sheet-page "$SHEET" 1 >/dev/null
-    probe select "$REMINDER_PAGE/@1064" 2 >/dev/null &&
-        probe select "$REMINDER_PAGE/@1065" 4 >/dev/null &&
-        probe select "$REMINDER_PAGE/@1066" 7 >/dev/null &&
-        probe select "$REMINDER_PAGE/@1067" 5 >/dev/null &&
-        probe set-text "$REMINDER_PAGE/@1061" "开会 in 会议室" >/dev/null &&
-        probe click "$REMINDER_PAGE/@1060" >/dev/null || fail "cannot add a reminder"
-    two_items() { (($(probe items "$REMINDER_PAGE/@1062" | wc -l) == 2)); }
+    probe select "$REMINDER_PAGE/@$IDC_REMINDER_MONTH" 2 >/dev/null &&
+        probe select "$REMINDER_PAGE/@$IDC_REMINDER_DAY" 4 >/dev/null &&
+        probe select "$REMINDER_PAGE/@$IDC_REMINDER_HOUR" 7 >/dev/null &&
+        probe select "$REMINDER_PAGE/@$IDC_REMINDER_MINUTE" 5 >/dev/null &&
+        probe set-text "$REMINDER_PAGE/@$IDC_REMINDER_TEXT" "开会 in 会议室" >/dev/null &&
+        probe click "$REMINDER_PAGE/@$IDC_REMINDER_ADD" >/dev/null || fail "cannot add a reminder"
+    two_items() { (($(probe items "$REMINDER_PAGE/@$IDC_REMINDER_LIST" | wc -l) == 2)); }
     check "the reminder is added" wait_until 10 two_items
-    probe click "$REMINDER_PAGE/@1069" >/dev/null
+    probe click "$REMINDER_PAGE/@$IDC_REMINDER_SAVE" >/dev/null
     saved() { (($(stat -c %s "$app/res/Reminder.rem") == 200)); }
     check "the reminders are saved in the program's folder" wait_until 10 saved
     cp "$app/res/Reminder.rem" "$out/Reminder.rem"
@@ -125,24 +127,26 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
         mkdir -p "$BED_RUN/그림"
         cp "$app/res/back.bmp" "$BED_RUN/그림/back.bmp"
         probe sheet-page "$SHEET" 3 >/dev/null
-        probe click "$SHEET/#32770[系统设定]/@1103" >/dev/null || fail "no picture button"
+        probe click "$SHEET/#32770[系统设定]/@$IDC_SYSTEM_BITMAP" >/dev/null || fail "no picture button"
         dialog=$(probe wait-owned "$SHEET" 10) || fail "no file dialog"
         dialog=${dialog%% *}
-        probe set-text "$dialog/@1148/ComboBox/Edit" "$(bed_winpath "$BED_RUN/그림/back.bmp")" \
+        probe set-text "$dialog/@$cmb13/ComboBox/Edit" "$(bed_winpath "$BED_RUN/그림/back.bmp")" \
             >/dev/null || fail "no file name box"
-        probe press "$dialog/@1" >/dev/null
+        probe press "$dialog/@IDOK" >/dev/null
         probe wait-gone "$dialog" 10 >/dev/null || fail "the file dialog stayed"
         refused() { [[ "$(probe msgbox lunavis 2>/dev/null | tr -d '\r')" == 图片的路径含有无法保存的字符* ]]; }
         check "a picture path with Korean characters is refused" wait_until 20 refused
-        probe click "#32770[lunavis]/@1" >/dev/null || probe click "#32770[lunavis]/@2" >/dev/null
+        probe click "#32770[lunavis]/@IDOK" >/dev/null ||
+            probe click "#32770[lunavis]/@IDCANCEL" >/dev/null
         probe wait-gone "#32770[lunavis]" 10 >/dev/null || fail "the message box stayed"
-        check_eq "and nothing waits to be applied" 0 "$(probe enabled "$SHEET/@12321" | tr -d '\r')"
+        check_eq "and nothing waits to be applied" 0 \
+            "$(probe enabled "$SHEET/@$ID_APPLY_NOW" | tr -d '\r')"
     fi
-    probe click "$SHEET/@2" >/dev/null
+    probe click "$SHEET/@IDCANCEL" >/dev/null
     probe wait-gone "$SHEET" 20 >/dev/null || fail "the settings sheet did not close"
 
     # ---- the festivals were found: detaching frees their copies, each with its line
-    probe post "$MAIN_WINDOW" 0x1400 >/dev/null
+    probe post "$MAIN_WINDOW" UM_EXIT >/dev/null
     wait_subclassed "$NONE_SUBCLASSED" || fail "lunavis did not detach"
     check "the festival file of the program's folder was read" log_has 'm_SelfMerrySolar\[0\]'
     bed_finish

@@ -15,25 +15,29 @@ expected_clock_menu() {
     local grey=enabled
     [[ "${1:-}" == sheet ]] && grey=grey
     cat <<MENU
-408 enabled 调整日期/时间(&ADJUST)
+$kTaskbarAdjustTime enabled 调整日期/时间(&ADJUST)
 -
-403 enabled 层叠窗口(&LAYER)
-404 enabled 横向平铺窗口(&VERTICAL)
-405 enabled 纵向平铺窗口(H&ORIZON)
+$kTaskbarCascade enabled 层叠窗口(&LAYER)
+$kTaskbarTileHorizontally enabled 横向平铺窗口(&VERTICAL)
+$kTaskbarTileVertically enabled 纵向平铺窗口(H&ORIZON)
 -
-415 enabled 最小化所有窗口(MI&N)
+$kTaskbarMinimizeAll enabled 最小化所有窗口(MI&N)
 -
-420 enabled 任务管理器(MANAGE&R)...
+$kTaskbarTaskManager enabled 任务管理器(MANAGE&R)...
 -
-413 enabled 任务栏属性(&TASK)...
+$kTaskbarProperties enabled 任务栏属性(&TASK)...
 -
-100 enabled 备忘录(&REMINDER)
+$kMenuReminder enabled 备忘录(&REMINDER)
 -
-101 $grey,default 显示主窗口(&MainWindow)
-102 enabled 帮助(&HELP)
-103 $grey 退出(&EXIT)
+$kMenuShowMain $grey,default 显示主窗口(&MainWindow)
+$kMenuHelp enabled 帮助(&HELP)
+$kMenuExit $grey 退出(&EXIT)
 MENU
 }
+
+# The taskbar's own commands, in the menu's order.
+TASKBAR_COMMANDS=(kTaskbarAdjustTime kTaskbarCascade kTaskbarTileHorizontally
+    kTaskbarTileVertically kTaskbarMinimizeAll kTaskbarTaskManager kTaskbarProperties)
 
 # The stand-in shell passes a right click on our icon to lunavis, as the user's would.
 right_click_icon() { bed_shell tray-callback "$TRAY_ICON_ID" WM_RBUTTONUP >/dev/null; }

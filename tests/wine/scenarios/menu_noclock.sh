@@ -39,32 +39,34 @@ check "Esc closes the menu" probe menu-gone 10
 check "lunavis runs on" bed_alive lunavis
 
 # --- the taskbar's own commands
-for id in 408 403 404 405 415 420 413; do
+for name in "${TASKBAR_COMMANDS[@]}"; do
+    id=${!name}
     choose_from_clock_menu "$id"
-    check "item $id arrives at Shell_TrayWnd as WM_COMMAND $id" \
+    check "item $name arrives at Shell_TrayWnd as WM_COMMAND $id" \
         bed_wait_file_line "$BED_SHELL_LOG" "^taskbar command id=$id code=0\$" 10
 done
-check_eq "each arrived once and nothing else did" 7 "$(shell_log_count '^taskbar command ')"
+check_eq "each arrived once and nothing else did" "${#TASKBAR_COMMANDS[@]}" \
+    "$(shell_log_count '^taskbar command ')"
 check_eq "lunavis shows no window after them" "" "$(visible_windows_of "$app_pid")"
 
 # --- "帮助(&HELP)"
-choose_from_clock_menu 102
+choose_from_clock_menu "$kMenuHelp"
 check "the help item opens the About box" probe wait "$ABOUT_BOX" 10
-probe click "$ABOUT_BOX/@1" >/dev/null
+probe click "$ABOUT_BOX/@IDOK" >/dev/null
 check "the About box closes" probe wait-gone "$ABOUT_BOX" 10
 
 # --- "显示主窗口(&MainWindow)", and the menu while the sheet is open
-choose_from_clock_menu 101
+choose_from_clock_menu "$kMenuShowMain"
 probe wait "$SETTINGS_SHEET" 15 >/dev/null || fail "the main-window item opened no settings sheet"
 open_clock_menu >/dev/null
-check_eq "with the sheet open, 101 and 103 are grey" "$(expected_clock_menu sheet)" \
+check_eq "with the sheet open, 显示主窗口 and 退出 are grey" "$(expected_clock_menu sheet)" \
     "$(probe menu-items)"
-probe menu-choose 103 >/dev/null
+probe menu-choose "$kMenuExit" >/dev/null
 check "Enter on the grey exit item ends nothing" not bed_wait_exit lunavis 2
 probe menu-gone 0 >/dev/null 2>&1 || probe menu-close >/dev/null
 probe menu-gone 10 >/dev/null || fail "the menu did not close"
 check "the sheet is still open" probe wait "$SETTINGS_SHEET" 1
-probe click "$SETTINGS_SHEET/@2" >/dev/null
+probe click "$SETTINGS_SHEET/@IDCANCEL" >/dev/null
 check "the sheet closes" probe wait-gone "$SETTINGS_SHEET" 15
 open_clock_menu >/dev/null
 check_eq "after the sheet has closed, every item is enabled again" "$(expected_clock_menu)" \
@@ -73,7 +75,7 @@ probe menu-close >/dev/null
 probe menu-gone 10 >/dev/null || fail "the menu did not close"
 
 # --- "退出(&EXIT)"
-choose_from_clock_menu 103
+choose_from_clock_menu "$kMenuExit"
 check_exited_cleanly
 check_eq "the taskbar received no program command" 7 "$(shell_log_count '^taskbar command ')"
 bed_finish

@@ -21,12 +21,12 @@ more_than_one_menu() { (($(open_menus) > 1)); }
 check "lunavis opens no menu beside it" not wait_until 2 more_than_one_menu
 check_eq "one menu is open" 1 "$(open_menus)"
 check_eq "it is the clock menu" "$(expected_clock_menu)" "$(probe menu-items)"
-probe menu-choose 102 >/dev/null
+probe menu-choose "$kMenuHelp" >/dev/null
 probe menu-gone 10 >/dev/null || fail "the menu stayed open"
 check "its help item reaches lunavis through the clock" probe wait "$ABOUT_BOX" 10
-probe click "$ABOUT_BOX/@1" >/dev/null
+probe click "$ABOUT_BOX/@IDOK" >/dev/null
 check "the About box closes" probe wait-gone "$ABOUT_BOX" 10
 
-choose_from_clock_menu 103
+choose_from_clock_menu "$kMenuExit"
 check_exited_cleanly
 bed_finish

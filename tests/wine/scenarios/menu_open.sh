@@ -32,7 +32,7 @@ check "Esc closes the menu" probe menu-gone 10
 check "lunavis runs on" bed_alive lunavis
 
 # --- at the point UM_CLOCKMENU carries
-clock_menu_at() { probe post "$CLOCK_WINDOW" 0x1501 0 $((($2 << 16) | $1)) >/dev/null; }
+clock_menu_at() { probe post "$CLOCK_WINDOW" UM_CLOCKMENU 0 $((($2 << 16) | $1)) >/dev/null; }
 clock_menu_at 300 200
 read -r left top right bottom <<<"$(probe menu-wait 10)"
 check_eq "UM_CLOCKMENU opens the menu at its point" "300 200" "$left $top"
@@ -41,9 +41,9 @@ clock_menu_at 500 100
 check "a second request while the menu is open opens no other menu" \
     not wait_until 2 menu_other_than "$first"
 check_eq "the open menu is still whole" "$(expected_clock_menu)" "$(probe menu-items)"
-probe menu-choose 415 >/dev/null
+probe menu-choose "$kTaskbarMinimizeAll" >/dev/null
 check "the open menu still carries out its command" \
-    bed_wait_file_line "$BED_SHELL_LOG" '^taskbar command id=415 code=0$' 10
+    bed_wait_file_line "$BED_SHELL_LOG" "^taskbar command id=$kTaskbarMinimizeAll code=0$" 10
 check "and closes" probe menu-gone 10
 
 # --- the taskbar's size question

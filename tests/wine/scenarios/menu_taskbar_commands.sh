@@ -13,15 +13,17 @@ bed_shell_start
 lunavis_start_hooked
 app_pid=$(probe pid "$MAIN_WINDOW" | cut -d' ' -f1)
 
-for id in 408 403 404 405 415 420 413; do
+for name in "${TASKBAR_COMMANDS[@]}"; do
+    id=${!name}
     choose_from_clock_menu "$id"
-    check "item $id arrives at Shell_TrayWnd as WM_COMMAND $id" \
+    check "item $name arrives at Shell_TrayWnd as WM_COMMAND $id" \
         bed_wait_file_line "$BED_SHELL_LOG" "^taskbar command id=$id code=0\$" 10
 done
-for id in 408 403 404 405 415 420 413; do
-    check_eq "item $id arrived once" 1 "$(shell_log_count "^taskbar command id=$id ")"
+for name in "${TASKBAR_COMMANDS[@]}"; do
+    check_eq "item $name arrived once" 1 "$(shell_log_count "^taskbar command id=${!name} ")"
 done
-check_eq "no other command reached the taskbar" 7 "$(shell_log_count '^taskbar command ')"
+check_eq "no other command reached the taskbar" "${#TASKBAR_COMMANDS[@]}" \
+    "$(shell_log_count '^taskbar command ')"
 check "lunavis runs on" bed_alive lunavis
 check_eq "lunavis shows no window" "" "$(visible_windows_of "$app_pid")"
 check_eq "the shell stays hooked" "$ALL_SUBCLASSED" "$(bed_shell subclassed)"

@@ -37,19 +37,19 @@ editors_stop() { lunavis_exit "${1:-lunavis}" || fail "lunavis did not end"; }
 # open_sheet_page INDEX: opens the settings sheet from the main window (UM_SHOWMAIN) and
 # selects a page: 0 clock, 1 reminder, 2 calendar, 3 system.
 open_sheet_page() {
-    probe post "$MAIN_WINDOW" 0x1406 >/dev/null
+    probe post "$MAIN_WINDOW" UM_SHOWMAIN >/dev/null
     probe wait "$SHEET" 20 >/dev/null || fail "the settings sheet did not open"
     probe sheet-page "$SHEET" "$1" >/dev/null || fail "cannot select page $1"
 }
 
 # close_sheet: Cancel, then wait until the sheet has gone.
 close_sheet() {
-    probe click "$SHEET/@2" >/dev/null
+    probe click "$SHEET/@IDCANCEL" >/dev/null
     probe wait-gone "$SHEET" 20 >/dev/null || fail "the settings sheet did not close"
 }
 
-# open_from_calendar_page BUTTON-ID DIALOG: opens the festival (1008) or conversion (1007)
-# dialog from the calendar page of an open sheet.
+# open_from_calendar_page BUTTON-ID DIALOG: opens the festival (IDC_CALENDAR_FESTIVALS) or
+# conversion (IDC_CALENDAR_CONVERT) dialog from the calendar page of an open sheet.
 open_from_calendar_page() {
     probe sheet-page "$SHEET" 2 >/dev/null || fail "cannot select the calendar page"
     probe wait "$CALENDAR_PAGE" 10 >/dev/null || fail "no calendar page"

@@ -18,50 +18,50 @@ bed_shell_start
 editors_install
 editors_start
 lunar_rem=$EDITORS_APP/res/LunarReminder.rem
-list() { items "$REMINDER_PAGE/@1062" | paste -sd'|'; }
+list() { items "$REMINDER_PAGE/@$IDC_REMINDER_LIST" | paste -sd'|'; }
 list_is() { [[ "$(list)" == "$1" ]]; }
 page_shown() { [[ "$(probe visible "$REMINDER_PAGE" 2>/dev/null | tr -d '\r')" == 1 ]]; }
 
 # ---- the page in lunar mode
-probe post "$MAIN_WINDOW" 0x1409 >/dev/null
+probe post "$MAIN_WINDOW" UM_REMINDER >/dev/null
 probe wait "$SHEET" 20 >/dev/null || fail "UM_REMINDER did not open the settings sheet"
 wait_until 10 page_shown || fail "the reminder page is not shown"
-probe press "$REMINDER_PAGE/@1075" >/dev/null || fail "cannot tick 农历"
-months_lunar() { items "$REMINDER_PAGE/@1064" | paste -sd'|' | grep -q '闰 6'; }
+probe press "$REMINDER_PAGE/@$IDC_REMINDER_LUNAR" >/dev/null || fail "cannot tick 农历"
+months_lunar() { items "$REMINDER_PAGE/@$IDC_REMINDER_MONTH" | paste -sd'|' | grep -q '闰 6'; }
 check "农历 turns the month list into lunar months" wait_until 10 months_lunar
 check_eq "lunar months with their leap twins" \
     " 1| 2|闰 2| 3|闰 3| 4|闰 4| 5|闰 5| 6|闰 6| 7|闰 7| 8|闰 8| 9|闰 9|10|闰10|11|12" \
-    "$(items "$REMINDER_PAGE/@1064" | paste -sd'|')"
+    "$(items "$REMINDER_PAGE/@$IDC_REMINDER_MONTH" | paste -sd'|')"
 check_eq "lunar days 初一 to 三十" "30 初一 初十 三十" \
-    "$(items "$REMINDER_PAGE/@1065" | awk '{ d[NR] = $0 } END { print NR, d[1], d[10], d[30] }')"
+    "$(items "$REMINDER_PAGE/@$IDC_REMINDER_DAY" | awk '{ d[NR] = $0 } END { print NR, d[1], d[10], d[30] }')"
 
 # A Gregorian reminder too, to see the lunar one listed after it.
-probe press "$REMINDER_PAGE/@1075" >/dev/null
-months_plain() { [[ "$(items "$REMINDER_PAGE/@1064" | wc -l)" == 12 ]]; }
+probe press "$REMINDER_PAGE/@$IDC_REMINDER_LUNAR" >/dev/null
+months_plain() { [[ "$(items "$REMINDER_PAGE/@$IDC_REMINDER_MONTH" | wc -l)" == 12 ]]; }
 check "unticking brings the Gregorian months back" wait_until 10 months_plain
-probe select "$REMINDER_PAGE/@1064" 11 >/dev/null
-probe select "$REMINDER_PAGE/@1065" 30 >/dev/null
-probe set-text "$REMINDER_PAGE/@1061" 年末 >/dev/null
-probe click "$REMINDER_PAGE/@1060" >/dev/null
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_MONTH" 11 >/dev/null
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_DAY" 30 >/dev/null
+probe set-text "$REMINDER_PAGE/@$IDC_REMINDER_TEXT" 年末 >/dev/null
+probe click "$REMINDER_PAGE/@$IDC_REMINDER_ADD" >/dev/null
 wait_until 10 list_is "12/31  0: 0年末" || bed_failed "the Gregorian reminder was not added"
 
-probe press "$REMINDER_PAGE/@1075" >/dev/null
+probe press "$REMINDER_PAGE/@$IDC_REMINDER_LUNAR" >/dev/null
 wait_until 10 months_lunar || fail "no lunar months"
-probe select "$REMINDER_PAGE/@1064" 10 >/dev/null # 闰 6
-probe select "$REMINDER_PAGE/@1065" 9 >/dev/null  # 初十
-probe select "$REMINDER_PAGE/@1066" 8 >/dev/null
-probe select "$REMINDER_PAGE/@1067" 0 >/dev/null
-probe set-text "$REMINDER_PAGE/@1061" 外婆生日 >/dev/null
-probe click "$REMINDER_PAGE/@1060" >/dev/null
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_MONTH" 10 >/dev/null # 闰 6
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_DAY" 9 >/dev/null  # 初十
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_HOUR" 8 >/dev/null
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_MINUTE" 0 >/dev/null
+probe set-text "$REMINDER_PAGE/@$IDC_REMINDER_TEXT" 外婆生日 >/dev/null
+probe click "$REMINDER_PAGE/@$IDC_REMINDER_ADD" >/dev/null
 check "the lunar reminder is listed with its lunar date, after the Gregorian one" \
     wait_until 10 list_is "12/31  0: 0年末|农历闰6月初十  8: 0外婆生日"
 bed_screenshot lunar-page >/dev/null
 # Only the lunar one is saved, so that any red on the desktop's panel later is its own.
-probe select "$REMINDER_PAGE/@1062" 0 >/dev/null
-probe click "$REMINDER_PAGE/@1068" >/dev/null
+probe select "$REMINDER_PAGE/@$IDC_REMINDER_LIST" 0 >/dev/null
+probe click "$REMINDER_PAGE/@$IDC_REMINDER_DELETE" >/dev/null
 wait_until 10 list_is "农历闰6月初十  8: 0外婆生日" || bed_failed "the Gregorian one was not deleted"
 
-probe click "$REMINDER_PAGE/@1069" >/dev/null
+probe click "$REMINDER_PAGE/@$IDC_REMINDER_SAVE" >/dev/null
 check "LunarReminder.rem is written" wait_until 10 test -s "$lunar_rem"
 expected=$BED_RUN/expected.rem
 { printf ' 6L10  8: 0外婆生日' | iconv -f UTF-8 -t GBK; head -c 81 /dev/zero; } >"$expected"
@@ -71,12 +71,12 @@ check_eq "Reminder.rem holds no lunar record" 0 "$(stat -c %s "$EDITORS_APP/res/
 
 # ---- 导出日历...: the iCalendar file, read back with python3-icalendar
 ics=$BED_RUN/reminders.ics
-probe click "$REMINDER_PAGE/@1076" >/dev/null
+probe click "$REMINDER_PAGE/@$IDC_REMINDER_EXPORT" >/dev/null
 owned=$(probe wait-owned "$SHEET" 20) || fail "no file dialog"
 dialog=${owned%% *}
-probe set-text "$dialog/@1148/ComboBox/Edit" "$(bed_winpath "$ics")" >/dev/null ||
+probe set-text "$dialog/@$cmb13/ComboBox/Edit" "$(bed_winpath "$ics")" >/dev/null ||
     fail "no file name box"
-probe press "$dialog/@1" >/dev/null
+probe press "$dialog/@IDOK" >/dev/null
 check "the calendar file is written" wait_until 20 test -s "$ics"
 first_events() {
     /usr/bin/python3 -c '
@@ -108,7 +108,7 @@ box_shows() { [[ "$(probe msgbox Reminder 2>/dev/null | tr -d '\r')" == "$1" ]];
 check "at 08:00 the box shows the reminder with today's date" \
     wait_until 60 box_shows " 8/ 3  8: 0外婆生日"
 bed_screenshot lunar-box >/dev/null
-probe click '#32770[Reminder]/@1' >/dev/null || fail "cannot close the box"
+probe click '#32770[Reminder]/@IDOK' >/dev/null || fail "cannot close the box"
 no_box() { ! probe msgbox Reminder >/dev/null 2>&1; }
 check "the box closes" wait_until 10 no_box
 # The rest of the minute and the start of the next one bring no second box.

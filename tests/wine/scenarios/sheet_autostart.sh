@@ -22,27 +22,27 @@ sheet_attach "$program"
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
 check_eq "the page opens ticked: the machine entry starts this copy" 1 \
-    "$(sheet_state "$SHEET_SYSTEM/@1096")"
+    "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_AUTOSTART")"
 sheet_close OK
 check_eq "OK rewrites it quoted" "\"$exe\"" "$(sheet_reg "$KEY_RUN" DeskTop)"
 check_eq "and adds no second entry" "<absent>" "$(sheet_reg "$KEY_USER_RUN" DeskTop)"
 
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1096" 0
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_AUTOSTART" 0
 sheet_close OK
 check_eq "unticked: the machine entry is gone" "<absent>" "$(sheet_reg "$KEY_RUN" DeskTop)"
 check_eq "AutoStart off" 0x0 "$(sheet_reg "$KEY_CLOCK" AutoStart)"
 
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-check_eq "the page opens unticked" 0 "$(sheet_state "$SHEET_SYSTEM/@1096")"
-sheet_press "$SHEET_SYSTEM/@1096" 1
+check_eq "the page opens unticked" 0 "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_AUTOSTART")"
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_AUTOSTART" 1
 sheet_apply
 check_eq "ticked: the user's own Run value, quoted" "\"$exe\"" \
     "$(sheet_reg "$KEY_USER_RUN" DeskTop)"
 check_eq "nothing under the machine's key" "<absent>" "$(sheet_reg "$KEY_RUN" DeskTop)"
 check_eq "AutoStart on" 0x1 "$(sheet_reg "$KEY_CLOCK" AutoStart)"
-check_eq "the box stays ticked" 1 "$(sheet_state "$SHEET_SYSTEM/@1096")"
+check_eq "the box stays ticked" 1 "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_AUTOSTART")"
 sheet_close OK
 bed_finish

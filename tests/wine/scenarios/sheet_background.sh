@@ -27,12 +27,12 @@ check "the picture at start" backdrop_is start "40 40 40"
 # Solid colour.
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-probe press "$SHEET_SYSTEM/@1120" >/dev/null
+probe press "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_SOLID" >/dev/null
 dialog=$(sheet_dialog)
-probe set-text "$dialog/@706" 0 >/dev/null
-probe set-text "$dialog/@707" 128 >/dev/null
-probe set-text "$dialog/@708" 0 >/dev/null
-probe press "$dialog/@1" >/dev/null
+probe set-text "$dialog/@$COLOR_RED" 0 >/dev/null
+probe set-text "$dialog/@$COLOR_GREEN" 128 >/dev/null
+probe set-text "$dialog/@$COLOR_BLUE" 0 >/dev/null
+probe press "$dialog/@IDOK" >/dev/null
 sheet_dialog_done "$dialog"
 sheet_close OK
 check_eq "DeskTopStyle solid" 0x2 "$(sheet_reg "$KEY_DISPLAY" DeskTopStyle)"
@@ -42,8 +42,9 @@ check "the desktop turns solid green at once" wait_until 5 backdrop_is solid "0 
 # Gradient.
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-check_eq "the page shows the solid style" 1 "$(sheet_state "$SHEET_SYSTEM/@1120")"
-sheet_press "$SHEET_SYSTEM/@1121" 1
+check_eq "the page shows the solid style" 1 \
+    "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_SOLID")"
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_GRADIENT" 1
 sheet_close OK
 check_eq "DeskTopStyle gradient" 0x1 "$(sheet_reg "$KEY_DISPLAY" DeskTopStyle)"
 check "the green is gone" wait_until 5 not backdrop_is gradient "0 128 0"
@@ -54,23 +55,25 @@ check "a gradient: the top differs from the bottom" \
 # The colour dialog cancelled: back to the picture button, whatever was ticked.
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1122" 1
-probe press "$SHEET_SYSTEM/@1120" >/dev/null
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_RANDOM" 1
+probe press "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_SOLID" >/dev/null
 dialog=$(sheet_dialog)
-probe press "$dialog/@2" >/dev/null
+probe press "$dialog/@IDCANCEL" >/dev/null
 sheet_dialog_done "$dialog"
-check_eq "picture ticked after a cancelled colour" 1 "$(sheet_state "$SHEET_SYSTEM/@1123")"
+check_eq "picture ticked after a cancelled colour" 1 \
+    "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_PICTURE")"
 check_eq "solid and random unticked" "0 0" \
-    "$(sheet_state "$SHEET_SYSTEM/@1120") $(sheet_state "$SHEET_SYSTEM/@1122")"
+    "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_SOLID") $(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_RANDOM")"
 sheet_close CANCEL
 check_eq "Cancel keeps the gradient" 0x1 "$(sheet_reg "$KEY_DISPLAY" DeskTopStyle)"
 
 # A bitmap chosen while the gradient stays.
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_choose_file "$SHEET_SYSTEM/@1103" "$data/magenta.bmp"
+sheet_choose_file "$SHEET_SYSTEM/@$IDC_SYSTEM_BITMAP" "$data/magenta.bmp"
 check "a chosen bitmap enables Apply" sheet_apply_enabled
-check_eq "choosing a bitmap does not tick the picture" 0 "$(sheet_state "$SHEET_SYSTEM/@1123")"
+check_eq "choosing a bitmap does not tick the picture" 0 \
+    "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_PICTURE")"
 sheet_close OK
 check_eq "BackImage" "$(bed_winpath "$data/magenta.bmp")" "$(sheet_reg "$KEY_CLOCK" BackImage)"
 check_eq "the style stays gradient" 0x1 "$(sheet_reg "$KEY_DISPLAY" DeskTopStyle)"
@@ -88,7 +91,7 @@ check_eq "nor is an unchanged autostart" "<absent>" "$(sheet_reg "$KEY_CLOCK" Au
 # The picture style shows the chosen bitmap.
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1123" 1
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_STYLE_PICTURE" 1
 sheet_close OK
 check_eq "DeskTopStyle picture" 0x0 "$(sheet_reg "$KEY_DISPLAY" DeskTopStyle)"
 check "the desktop shows the chosen bitmap" wait_until 5 backdrop_is picture "255 0 255"

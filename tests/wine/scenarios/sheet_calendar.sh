@@ -24,6 +24,8 @@ festivals() {
     done | xargs
 }
 
+# The switches of the built-in festivals, lunar festivals and solar terms.
+BUILT_IN_SWITCHES=("$IDC_CALENDAR_SOLAR" "$IDC_CALENDAR_LUNAR" "$IDC_CALENDAR_TERMS")
 baseline=$(bed_screenshot baseline)
 
 # OK without touching the calendar page: the grid stays as it is.
@@ -37,7 +39,7 @@ check_eq "no festival value written without the page" "<absent>" \
 # The built-in festivals and solar terms off.
 sheet_open
 sheet_page 2 "$SHEET_CALENDAR"
-for id in 1092 1093 1094; do
+for id in "${BUILT_IN_SWITCHES[@]}"; do
     sheet_press "$SHEET_CALENDAR/@$id" 0
 done
 check "a festival switch enables Apply" sheet_apply_enabled
@@ -50,8 +52,8 @@ check "the month grid lost its festivals and solar terms" \
 sheet_open
 sheet_page 2 "$SHEET_CALENDAR"
 check_eq "the page shows the stored switches" "0 0 0" \
-    "$(for id in 1092 1093 1094; do sheet_state "$SHEET_CALENDAR/@$id"; done | xargs)"
-for id in 1092 1093 1094; do
+    "$(for id in "${BUILT_IN_SWITCHES[@]}"; do sheet_state "$SHEET_CALENDAR/@$id"; done | xargs)"
+for id in "${BUILT_IN_SWITCHES[@]}"; do
     sheet_press "$SHEET_CALENDAR/@$id" 1
 done
 sheet_close OK
@@ -62,14 +64,14 @@ check "the month grid is as before" \
 # The user's lunar festivals alone.
 sheet_open
 sheet_page 2 "$SHEET_CALENDAR"
-sheet_press "$SHEET_CALENDAR/@1096" 1
+sheet_press "$SHEET_CALENDAR/@$IDC_CALENDAR_OWN_LUNAR" 1
 sheet_close OK
 check_eq "MerryCheckSelfLunch with the others as shown" "0x1 0x1 0x1 0x0 0x1" "$(festivals)"
 
 # The calendar colour.
 sheet_open
 sheet_page 2 "$SHEET_CALENDAR"
-sheet_choose_color "$SHEET_CALENDAR/@1010" 255 0 0
+sheet_choose_color "$SHEET_CALENDAR/@$IDC_CALENDAR_COLOR" 255 0 0
 sheet_close OK
 check_eq "FontColor of the calender key" 0xff "$(sheet_reg "$KEY_CALENDER" FontColor)"
 check_eq "the clock colour is not touched" 0xffffff "$(sheet_reg "$KEY_CLOCK" FontColor)"

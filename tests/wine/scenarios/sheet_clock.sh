@@ -21,13 +21,13 @@ desk_attach
 
 # --- the format
 sheet_open
-sheet_press "$SHEET_CLOCK/@1081" 1
+sheet_press "$SHEET_CLOCK/@$IDC_CLOCK_HOUR12" 1
 check_eq "AM/PM enabled and ticked" "1 1" \
-    "$(sheet_enabled "$SHEET_CLOCK/@1082") $(sheet_state "$SHEET_CLOCK/@1082")"
-sheet_press "$SHEET_CLOCK/@1086" 0
-sheet_type "$SHEET_CLOCK/@1077" "-"
-sheet_type "$SHEET_CLOCK/@1075" "."
-sheet_press "$SHEET_CLOCK/@1074" 0
+    "$(sheet_enabled "$SHEET_CLOCK/@$IDC_CLOCK_AMPM") $(sheet_state "$SHEET_CLOCK/@$IDC_CLOCK_AMPM")"
+sheet_press "$SHEET_CLOCK/@$IDC_CLOCK_SECONDS" 0
+sheet_type "$SHEET_CLOCK/@$IDC_CLOCK_TIME_SEP" "-"
+sheet_type "$SHEET_CLOCK/@$IDC_CLOCK_DATE_SEP" "."
+sheet_press "$SHEET_CLOCK/@$IDC_CLOCK_CUSTOM_DATE_SEP" 0
 desk_wait_second_below 50
 before=$(bed_screenshot format-before)
 sheet_close OK
@@ -51,8 +51,8 @@ check "without seconds the clock strip stands still" sheet_region_same "$after" 
 # --- font and colour
 white_height=$(sheet_height "$later" "$DESK_CLOCK" "$SHEET_WHITE")
 sheet_open
-sheet_choose_font "$SHEET_CLOCK/@1004" "文泉驿微米黑" "粗体" 36
-sheet_choose_color "$SHEET_CLOCK/@1005" 255 0 0
+sheet_choose_font "$SHEET_CLOCK/@$IDC_CLOCK_FONT" "文泉驿微米黑" "粗体" 36
+sheet_choose_color "$SHEET_CLOCK/@$IDC_CLOCK_COLOR" 255 0 0
 sheet_close OK
 check_eq "FontName" "文泉驿微米黑" "$(sheet_reg "$KEY_CLOCK" FontName)"
 check_eq "FontSize in whole points" 0x24 "$(sheet_reg "$KEY_CLOCK" FontSize)"
@@ -71,15 +71,15 @@ check "the clock is drawn in the larger font ($white_height -> $red_height rows)
 
 # --- a font chosen, then a second font dialog cancelled: no font is written
 sheet_open
-sheet_choose_font "$SHEET_CLOCK/@1004" "文泉驿微米黑" "常规" 12
-sheet_cancel_dialog "$SHEET_CLOCK/@1004"
+sheet_choose_font "$SHEET_CLOCK/@$IDC_CLOCK_FONT" "文泉驿微米黑" "常规" 12
+sheet_cancel_dialog "$SHEET_CLOCK/@$IDC_CLOCK_FONT"
 sheet_close OK
 check_eq "FontSize kept" 0x24 "$(sheet_reg "$KEY_CLOCK" FontSize)"
 check_eq "FontWeight kept" 0x2bc "$(sheet_reg "$KEY_CLOCK" FontWeight)"
 
 # --- a colour chosen, the sheet cancelled: not stored, but sent with the next settings
 sheet_open
-sheet_choose_color "$SHEET_CLOCK/@1005" 0 255 0
+sheet_choose_color "$SHEET_CLOCK/@$IDC_CLOCK_COLOR" 0 255 0
 sheet_close CANCEL
 check_eq "FontColor kept after Cancel" 0xff "$(sheet_reg "$KEY_CLOCK" FontColor)"
 shot=$(bed_screenshot cancelled)

@@ -7,9 +7,9 @@ SHEET_CLOCK="$SHEET/#32770[时钟设定]"
 SHEET_REMINDER="$SHEET/#32770[备忘录设定]"
 SHEET_CALENDAR="$SHEET/#32770[日历设定]"
 SHEET_SYSTEM="$SHEET/#32770[系统设定]"
-SHEET_OK="$SHEET/@1"
-SHEET_CANCEL="$SHEET/@2"
-SHEET_APPLY="$SHEET/@12321"
+SHEET_OK="$SHEET/@IDOK"
+SHEET_CANCEL="$SHEET/@IDCANCEL"
+SHEET_APPLY="$SHEET/@$ID_APPLY_NOW"
 
 # Pixel conditions for desk_count_where ($1 red, $2 green, $3 blue).
 SHEET_RED='$1 > 180 && $2 < 90 && $3 < 90'
@@ -99,10 +99,10 @@ sheet_choose_font() {
     local dialog
     probe click "$1" >/dev/null || fail "no button $1"
     dialog=$(sheet_dialog)
-    probe select-string "$dialog/@1136" "$2" >/dev/null || fail "no font $2"
-    probe select-string "$dialog/@1137" "$3" >/dev/null || fail "no style $3"
-    probe select-string "$dialog/@1138" "$4" >/dev/null || fail "no size $4"
-    probe press "$dialog/@1" >/dev/null
+    probe select-string "$dialog/@$cmb1" "$2" >/dev/null || fail "no font $2"
+    probe select-string "$dialog/@$cmb2" "$3" >/dev/null || fail "no style $3"
+    probe select-string "$dialog/@$cmb3" "$4" >/dev/null || fail "no size $4"
+    probe press "$dialog/@IDOK" >/dev/null
     sheet_dialog_done "$dialog"
 }
 
@@ -111,10 +111,10 @@ sheet_choose_color() {
     local dialog
     probe click "$1" >/dev/null || fail "no button $1"
     dialog=$(sheet_dialog)
-    probe set-text "$dialog/@706" "$2" >/dev/null
-    probe set-text "$dialog/@707" "$3" >/dev/null
-    probe set-text "$dialog/@708" "$4" >/dev/null
-    probe press "$dialog/@1" >/dev/null
+    probe set-text "$dialog/@$COLOR_RED" "$2" >/dev/null
+    probe set-text "$dialog/@$COLOR_GREEN" "$3" >/dev/null
+    probe set-text "$dialog/@$COLOR_BLUE" "$4" >/dev/null
+    probe press "$dialog/@IDOK" >/dev/null
     sheet_dialog_done "$dialog"
 }
 
@@ -124,9 +124,9 @@ sheet_choose_file() {
     local dialog
     probe click "$1" >/dev/null || fail "no button $1"
     dialog=$(sheet_dialog)
-    probe set-text "$dialog/@1148/ComboBox/Edit" "$(bed_winpath "$2")" >/dev/null ||
+    probe set-text "$dialog/@$cmb13/ComboBox/Edit" "$(bed_winpath "$2")" >/dev/null ||
         fail "no file name box"
-    probe press "$dialog/@1" >/dev/null
+    probe press "$dialog/@IDOK" >/dev/null
     sheet_dialog_done "$dialog"
 }
 
@@ -135,7 +135,7 @@ sheet_cancel_dialog() {
     local dialog
     probe click "$1" >/dev/null || fail "no button $1"
     dialog=$(sheet_dialog)
-    probe press "$dialog/@2" >/dev/null
+    probe press "$dialog/@IDCANCEL" >/dev/null
     sheet_dialog_done "$dialog"
 }
 

@@ -16,34 +16,35 @@ sheet_attach
 # Disarmed by a visit without the box: nothing happens in this minute.
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1097" 1
-check_eq "the hours shown" 1 "$(sheet_visible "$SHEET_SYSTEM/@1105")"
-sheet_press "$SHEET_SYSTEM/@1097" 0
-check_eq "the hours hidden again" 0 "$(sheet_visible "$SHEET_SYSTEM/@1105")"
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 1
+check_eq "the hours shown" 1 "$(sheet_visible "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS")"
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 0
+check_eq "the hours hidden again" 0 "$(sheet_visible "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS")"
 sheet_close OK
 
 # Armed for a time half a day away: the page shows it, and a mere visit keeps it.
 far_hour=$((($(date +%-H) + 12) % 24))
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1097" 1
-probe select "$SHEET_SYSTEM/@1105" "$far_hour" >/dev/null
-probe select "$SHEET_SYSTEM/@1106" 30 >/dev/null
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 1
+probe select "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS" "$far_hour" >/dev/null
+probe select "$SHEET_SYSTEM/@$IDC_SYSTEM_MINUTES" 30 >/dev/null
 sheet_close OK
 for visit in "after arming" "after a visit with OK"; do
     sheet_open
     sheet_page 3 "$SHEET_SYSTEM"
-    check_eq "$visit: the box shows the shutdown armed" 1 "$(sheet_state "$SHEET_SYSTEM/@1097")"
+    check_eq "$visit: the box shows the shutdown armed" 1 \
+        "$(sheet_state "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN")"
     check_eq "$visit: with its lists" "1 1" \
-        "$(sheet_visible "$SHEET_SYSTEM/@1105") $(sheet_visible "$SHEET_SYSTEM/@1106")"
+        "$(sheet_visible "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS") $(sheet_visible "$SHEET_SYSTEM/@$IDC_SYSTEM_MINUTES")"
     check_eq "$visit: and its time" "$(printf '%d %2d|30 30' "$far_hour" "$far_hour")" \
-        "$(probe selected "$SHEET_SYSTEM/@1105" | tr -d '\r')|$(probe selected "$SHEET_SYSTEM/@1106" | tr -d '\r')"
+        "$(probe selected "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS" | tr -d '\r')|$(probe selected "$SHEET_SYSTEM/@$IDC_SYSTEM_MINUTES" | tr -d '\r')"
     [[ $visit == "after arming" ]] && bed_screenshot shutdown-armed-shown >/dev/null
     sheet_close OK
 done
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1097" 0
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 0
 sheet_close OK
 
 desk_wait_second_below 40
@@ -51,13 +52,13 @@ hour=$(date +%-H)
 minute=$(date +%-M)
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
-sheet_press "$SHEET_SYSTEM/@1097" 1
-probe select "$SHEET_SYSTEM/@1105" "$hour" >/dev/null
-probe select "$SHEET_SYSTEM/@1106" "$minute" >/dev/null
+sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 1
+probe select "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS" "$hour" >/dev/null
+probe select "$SHEET_SYSTEM/@$IDC_SYSTEM_MINUTES" "$minute" >/dev/null
 check_eq "the hour chosen" "$(printf '%d %2d' "$hour" "$hour")" \
-    "$(probe selected "$SHEET_SYSTEM/@1105" | tr -d '\r')"
+    "$(probe selected "$SHEET_SYSTEM/@$IDC_SYSTEM_HOURS" | tr -d '\r')"
 check_eq "the minute chosen" "$(printf '%d %2d' "$minute" "$minute")" \
-    "$(probe selected "$SHEET_SYSTEM/@1106" | tr -d '\r')"
+    "$(probe selected "$SHEET_SYSTEM/@$IDC_SYSTEM_MINUTES" | tr -d '\r')"
 sheet_close OK
 check "lunavis ends at the armed minute" bed_wait_exit lunavis 30
 # The end of the session may take the stand-in shell with it; the library's log tells.

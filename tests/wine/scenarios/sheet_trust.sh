@@ -36,19 +36,19 @@ check "the About box is centred" test $(((left + right) / 2 - 512)) -ge -2 -a \
     $(((left + right) / 2 - 512)) -le 2 -a $(((top + bottom) / 2 - 384)) -ge -2 -a \
     $(((top + bottom) / 2 - 384)) -le 2
 bed_screenshot about-above-sheet >/dev/null
-probe press "$ABOUT/@1" >/dev/null
+probe press "$ABOUT/@IDOK" >/dev/null
 probe wait-gone "$ABOUT" 10 >/dev/null || fail "the About box did not close"
 sheet_close OK
 check_eq "after the sheet closed, still no sheet" 0 "$(sheets)"
 
 # ---- unsaved reminders when the sheet closes
 add_reminder() {
-    probe select "$SHEET_REMINDER/@1064" "$1" >/dev/null &&
-        probe select "$SHEET_REMINDER/@1065" "$2" >/dev/null &&
-        probe set-text "$SHEET_REMINDER/@1061" "$3" >/dev/null &&
-        probe click "$SHEET_REMINDER/@1060" >/dev/null || fail "cannot add a reminder"
+    probe select "$SHEET_REMINDER/@$IDC_REMINDER_MONTH" "$1" >/dev/null &&
+        probe select "$SHEET_REMINDER/@$IDC_REMINDER_DAY" "$2" >/dev/null &&
+        probe set-text "$SHEET_REMINDER/@$IDC_REMINDER_TEXT" "$3" >/dev/null &&
+        probe click "$SHEET_REMINDER/@$IDC_REMINDER_ADD" >/dev/null || fail "cannot add a reminder"
 }
-listed() { [[ $(probe send "$SHEET_REMINDER/@1062" 0x18B | tr -d '\r') == "$1" ]]; }
+listed() { [[ $(probe send "$SHEET_REMINDER/@$IDC_REMINDER_LIST" 0x18B | tr -d '\r') == "$1" ]]; }
 asked() { sheet_msgbox_is "$QUESTION" '备忘录已经修改，但还没有保存'; }
 
 sheet_open
@@ -60,12 +60,12 @@ check "OK asks about the unsaved reminder" wait_until 20 asked
 bed_screenshot unsaved-question >/dev/null
 check_match "Yes, No and Cancel" "id=6 .*id=7 .*id=2 " \
     "$(probe msgbox-buttons "$QUESTION" | paste -sd' ')"
-sheet_msgbox_answer "$QUESTION" 2
+sheet_msgbox_answer "$QUESTION" IDCANCEL
 check "Cancel keeps the sheet open" probe find "$SHEET"
 check "nothing saved yet" test ! -e "$rem"
 probe press "$SHEET_OK" >/dev/null
 wait_until 20 asked || fail "the second OK did not ask"
-sheet_msgbox_answer "$QUESTION" 6
+sheet_msgbox_answer "$QUESTION" IDYES
 check "Yes: the sheet closes" probe wait-gone "$SHEET" 20
 check_eq "and the reminder is saved as 保存 saves it" " 3/10  0: 0开会" \
     "$(iconv -f GBK -t UTF-8 "$rem" | tr -d '\0')"
@@ -78,7 +78,7 @@ wait_until 10 listed 2 || fail "the reminder was not added"
 before=$(md5sum <"$rem")
 probe post "$SHEET" WM_SYSCOMMAND 0xF060 >/dev/null # the close box
 check "the close box asks too" wait_until 20 asked
-sheet_msgbox_answer "$QUESTION" 7
+sheet_msgbox_answer "$QUESTION" IDNO
 check "No: the sheet closes" probe wait-gone "$SHEET" 20
 check_eq "and the file is as it was" "$before" "$(md5sum <"$rem")"
 

@@ -19,21 +19,21 @@ lunavis_start_hooked
 # Armed and applied within one minute: start early enough in it.
 early_in_minute() { (($(date +%-S) <= 40)); }
 wait_until 30 early_in_minute || fail "the clock does not move"
-probe post "$MAIN_WINDOW" 0x1406 >/dev/null
+probe post "$MAIN_WINDOW" UM_SHOWMAIN >/dev/null
 probe wait "$SETTINGS_SHEET" 20 >/dev/null || fail "the settings sheet did not open"
 probe sheet-page "$SETTINGS_SHEET" 3 >/dev/null || fail "cannot select the system page"
 probe wait "$SYSTEM_PAGE" 10 >/dev/null || fail "no system page"
-probe press "$SYSTEM_PAGE/@1097" >/dev/null
-wait_until 10 probe checked "$SYSTEM_PAGE/@1097" || fail "定时关机 is not ticked"
-check "ticking 定时关机 shows the hour list" wait_until 10 probe visible "$SYSTEM_PAGE/@1105"
+probe press "$SYSTEM_PAGE/@$IDC_SYSTEM_SHUTDOWN" >/dev/null
+wait_until 10 probe checked "$SYSTEM_PAGE/@$IDC_SYSTEM_SHUTDOWN" || fail "定时关机 is not ticked"
+check "ticking 定时关机 shows the hour list" wait_until 10 probe visible "$SYSTEM_PAGE/@$IDC_SYSTEM_HOURS"
 armed_at=$(date +%H:%M)
-probe select "$SYSTEM_PAGE/@1105" "$((10#${armed_at%:*}))" >/dev/null || fail "cannot pick the hour"
-probe select "$SYSTEM_PAGE/@1106" "$((10#${armed_at#*:}))" >/dev/null || fail "cannot pick the minute"
+probe select "$SYSTEM_PAGE/@$IDC_SYSTEM_HOURS" "$((10#${armed_at%:*}))" >/dev/null || fail "cannot pick the hour"
+probe select "$SYSTEM_PAGE/@$IDC_SYSTEM_MINUTES" "$((10#${armed_at#*:}))" >/dev/null || fail "cannot pick the minute"
 check "the shell is still hooked while the sheet is open" \
     test "$(bed_shell subclassed)" == "$ALL_SUBCLASSED"
 check_eq "nothing was unhooked before the shutdown was armed" 0 \
     "$(log_count '^卸载时钟钩子函数:')"
-probe click "$SETTINGS_SHEET/@1" >/dev/null
+probe click "$SETTINGS_SHEET/@IDOK" >/dev/null
 applied_at=$(date +%H:%M)
 [[ "$applied_at" == "$armed_at" ]] || skip "the minute ended while the shutdown was armed"
 

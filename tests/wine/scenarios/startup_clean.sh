@@ -46,7 +46,8 @@ check_match "BackImage names res\\back.bmp beside lunavis" \
     "BackImage +REG_SZ +$(sed 's/[\\.]/\\&/g' <<<"$exe_folder")\\\\res\\\\back\\.bmp" \
     "$(bed_reg_query 'HKCU\software\wendrix\clock' BackImage)"
 check_eq "the icon's first tip" "桌面时钟" "$(bed_shell tip $TRAY_ICON_ID)"
-check_match "the icon calls back with UM_TRAYICON" "msg=0x1500" "$(bed_shell tray)"
+check_match "the icon calls back with UM_TRAYICON" "msg=$(printf '0x%X' "$UM_TRAYICON")" \
+    "$(bed_shell tray)"
 check_eq "the main window stays hidden" 0 "$(probe visible "$MAIN_WINDOW")"
 
 about='#32770[关于 lunavis]'
@@ -55,13 +56,13 @@ centred() {
     read -r left top right bottom <<<"$(probe rect "$about")"
     [[ $left -eq $(((1024 - (right - left)) / 2)) && $top -eq $(((768 - (bottom - top)) / 2)) ]]
 }
-for how in "UM_HELP:0x1510" "system menu:WM_SYSCOMMAND 16"; do
+for how in "UM_HELP:UM_HELP" "system menu:WM_SYSCOMMAND $IDM_ABOUTBOX"; do
     read -r message wparam <<<"${how#*:}"
     probe post "$MAIN_WINDOW" "$message" ${wparam:+"$wparam"} >/dev/null
     check "About box from ${how%%:*}" probe wait "$about" 10
     check "About box from ${how%%:*} is centred" centred
     check_match "About box text" "星窗时钟备忘录2\\.0 版 " "$(probe children "$about")"
-    probe press "$about/@1" >/dev/null
+    probe press "$about/@IDOK" >/dev/null
     check "About box closes with 确定" probe wait-gone "$about" 10
 done
 

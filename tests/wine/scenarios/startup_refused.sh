@@ -13,7 +13,7 @@ caption='岚溪创作室'
 answer_message_box() {
     wait_until 20 probe msgbox "$caption" || return 1
     probe msgbox "$caption" | tr -d '\r'
-    probe press "#32770[$caption]/@1" >/dev/null # MB_OK: the one button is IDOK
+    probe press "#32770[$caption]/@IDOK" >/dev/null # MB_OK: the one button is IDOK
 }
 
 # ---- a second instance

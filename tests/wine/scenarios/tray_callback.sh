@@ -34,7 +34,7 @@ settled_modifies() {
     done
     echo "$now"
 }
-callback() { probe post "$MAIN_WINDOW" 0x1500 "$TRAY_ICON_ID" "$1" >/dev/null; }
+callback() { probe post "$MAIN_WINDOW" UM_TRAYICON "$TRAY_ICON_ID" "$1" >/dev/null; }
 
 # --- a hover
 today=$(date +%F)
@@ -44,7 +44,8 @@ check "a hover modifies the icon" wait_until 10 modifies_are '>=' 1
 probe move-cursor 100 100 >/dev/null
 hovers=$(settled_modifies)
 check_match "the modify sends message, icon and tip again" \
-    "flags=0x7 msg=0x1500 icon=32x32x32 result=1 tip=" "$(grep '^tray modify ' "$BED_SHELL_LOG")"
+    "flags=0x7 msg=$(printf '0x%X' "$UM_TRAYICON") icon=32x32x32 result=1 tip=" \
+    "$(grep '^tray modify ' "$BED_SHELL_LOG")"
 hovered=$(tip)
 line1=$(sed -n 1p <<<"$hovered")
 line2=$(sed -n 2p <<<"$hovered")
