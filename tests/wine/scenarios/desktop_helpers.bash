@@ -49,7 +49,9 @@ desk_font_hex() {
 }
 
 # desk_send_settings [FIELD=VALUE ...]: CD_SETTINGS to the list view; prints its answer.
-desk_send_settings() { probe copydata-hex "$DESK_VIEW" 3 "$(desk_settings_hex "$@")" | tr -d '\r'; }
+desk_send_settings() {
+    probe copydata-hex "$DESK_VIEW" "$CD_SETTINGS" "$(desk_settings_hex "$@")" | tr -d '\r'
+}
 
 # ---------------------------------------------------------------- registry
 
