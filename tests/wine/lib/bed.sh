@@ -41,7 +41,7 @@ BED_WORK=${LUNA_WINE_WORK:-$BED_SOURCE_DIR/build/wine-work/$BED_NAME}
 BED_TIMEOUT=${LUNA_WINE_TIMEOUT:-300}
 BED_SHELL_EXE=$BED_WIN64/tools/shell/lunashell.exe
 BED_PROBE_EXE=$BED_WIN64/tools/winprobe/winprobe.exe
-# The hook library's file name carries its version (lunahook-1.1.0.dll); the build writes it.
+# The hook library's file name carries its version (lunahook-1.1.1.dll); the build writes it.
 BED_HOOK_DLL=$(tr -d '\r\n' <"$BED_WIN64/lunahook.name" 2>/dev/null)
 BED_HOOK_DLL=${BED_HOOK_DLL:-lunahook.dll}
 BED_SKIP=77
