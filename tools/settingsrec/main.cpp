@@ -10,7 +10,6 @@
 // FIELD is a member name of DisplaySettings (showSeconds, calendarColor, ...). VALUE is a
 // number (decimal or 0x hexadecimal) or, for a separator, its text. Exit code 2 on bad
 // usage: an unknown field or a value that is not a number.
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,17 +18,17 @@
 
 #include "shared/display_settings.h"
 #include "shared/settings_table.h"
+#include "tools/winprobe/logic/probe_args.h"
 
 namespace luna {
 namespace {
 
 constexpr int kExitBadUsage = 2;
 
+// A number the probes' parser reads (decimal or 0x hexadecimal) that fits 32 bits unsigned.
 bool ParseNumber(const char* text, std::uint32_t* out) {
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long number = std::strtoull(text, &end, 0);
-    if (*text == '\0' || *text == '-' || *end != '\0' || errno != 0 || number > 0xFFFFFFFFull) {
+    std::int64_t number = 0;
+    if (!tools::ParseInteger(text, number) || number < 0 || number > 0xFFFFFFFF) {
         return false;
     }
     *out = static_cast<std::uint32_t>(number);

@@ -54,7 +54,7 @@ for dpi in 96 144 192; do
     "$BED_WINESERVER" -k 2>/dev/null # the DPI is read when Wine starts
     timeout 30 "$BED_WINESERVER" -w
     logpixels=$(printf '"LogPixels"=dword:%08x' "$dpi")
-    desk_reg_defaults_at_once 2 0x404040 "$BED_RUN/none.bmp" \
+    desk_reg_defaults 2 0x404040 "$BED_RUN/none.bmp" \
         '[HKEY_CURRENT_USER\Control Panel\Desktop]' "$logpixels" \
         '[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]' \
         "$logpixels"

@@ -91,24 +91,21 @@ desk_reg_lines() {
     done
 }
 
-# desk_reg_defaults STYLE BACKCOLOR BACKIMAGE-UNIX-PATH [FIELD=VALUE ...]: the settings every
-# scenario starts from (desk_reg_lines) with this background and seconds shown, and the
-# fields given, imported at once.
+# desk_reg_defaults STYLE BACKCOLOR BACKIMAGE-UNIX-PATH [FIELD=VALUE | REG-LINE ...]: the
+# settings every scenario starts from (desk_reg_lines) with this background and seconds shown,
+# and the fields given, imported at once. A REG-LINE (a "[KEY]" line, then "\"Name\"=..."
+# lines) goes into the same file as it stands.
 desk_reg_defaults() {
-    local file=$BED_RUN/defaults.reg
-    desk_reg_lines "$3" desktopStyle="$1" desktopBackColor="$2" showSeconds=1 "${@:4}" \
-        >"$file" || fail "settingsrec could not write $file"
-    desk_reg_import "$file"
-}
-
-# desk_reg_defaults_at_once STYLE BACKCOLOR BACKIMAGE-UNIX-PATH [EXTRA-REG-LINES]: the same
-# settings as desk_reg_defaults, with EXTRA-REG-LINES as further lines of the file (a "[KEY]"
-# line, then "\"Name\"=dword:..." lines) in the same import.
-desk_reg_defaults_at_once() {
-    local file=$BED_RUN/defaults.reg
+    local file=$BED_RUN/defaults.reg arg fields=() lines=()
+    for arg in "${@:4}"; do
+        case $arg in
+        \[* | \"*) lines+=("$arg") ;;
+        *) fields+=("$arg") ;;
+        esac
+    done
     {
-        desk_reg_lines "$3" desktopStyle="$1" desktopBackColor="$2" showSeconds=1 &&
-            { (($# <= 3)) || printf '%s\n' "${@:4}"; }
+        desk_reg_lines "$3" desktopStyle="$1" desktopBackColor="$2" showSeconds=1 "${fields[@]}" &&
+            printf '%s\n' "${lines[@]}"
     } >"$file" || fail "settingsrec could not write $file"
     desk_reg_import "$file"
 }

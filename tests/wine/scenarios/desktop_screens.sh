@@ -13,7 +13,7 @@ bed_require app/lunavis.exe "app/$BED_HOOK_DLL" tools/displaymode/displaymode.ex
 bed_init
 
 # Every program runs inside one virtual desktop window (at the root's top left corner).
-desk_reg_defaults_at_once 2 0x404040 "$BED_RUN/none.bmp" \
+desk_reg_defaults 2 0x404040 "$BED_RUN/none.bmp" \
     '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' \
     '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"'
 "$BED_WINESERVER" -k # reg started a desktop of the old kind: the next program starts the new one
