@@ -13,6 +13,7 @@
 #include "hook/logic/background_colors.h"
 #include "hook/logic/background_settings.h"
 #include "hook/subclass_chain.h"
+#include "shared/display_settings.h"
 #include "shared/registry_layout.h"
 #include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
@@ -68,22 +69,30 @@ HBITMAP LoadStretchedToScreen(const char* path, PixelSize screenSize) {
 
 } // namespace
 
-HBITMAP ReadBackgroundSettings(Desktop& desktop) {
+void ReadStoredBackground(Desktop& desktop) {
     WinRegistry currentUser(HKEY_CURRENT_USER);
     const BackgroundSettings read = ReadBackgroundSettingsFrom(currentUser);
     desktop.settings.desktopStyle = read.style;
     desktop.settings.desktopBackColor = read.backColor;
-    if (read.style != kStyleBitmap || !read.hasBackImage || read.backImage[0] == '\0') {
+}
+
+HBITMAP LoadBackgroundPicture(const Desktop& desktop) {
+    if (EffectiveDesktopStyle(desktop.settings.desktopStyle) != kStyleBitmap) {
         return nullptr;
     }
-    return LoadStretchedToScreen(read.backImage, desktop.panels.screen);
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    char path[kPathCapacity];
+    if (!ReadBackImageFrom(currentUser, path) || path[0] == '\0') {
+        return nullptr;
+    }
+    return LoadStretchedToScreen(path, desktop.panels.screen);
 }
 
 void FillBackground(const Desktop& desktop, HDC background) {
     const int width = desktop.panels.screen.width;
     const int height = desktop.panels.screen.height;
     const RECT whole{0, 0, width, height};
-    switch (desktop.settings.desktopStyle) {
+    switch (EffectiveDesktopStyle(desktop.settings.desktopStyle)) {
     case kStyleGradient:
         for (int row = 0; GradientPaintsRow(row, height); ++row) {
             FillWith(background, RECT{0, row, width, row + 1}, GradientRowColor(row));
@@ -122,7 +131,7 @@ LRESULT RebuildBackground(Desktop& desktop) {
         back.bitmap = nullptr;
     }
 
-    HBITMAP bitmap = ReadBackgroundSettings(desktop);
+    HBITMAP bitmap = LoadBackgroundPicture(desktop);
     if (bitmap == nullptr) {
         HDC screen = GetDC(GetDesktopWindow());
         bitmap = CreateBlankBackground(desktop, screen);

@@ -7,9 +7,13 @@
 
 namespace luna {
 
-// Reads DeskTopStyle and DeskTopBackColor into the settings copy and, for the bitmap style
-// only, loads BackImage stretched to W by H. Returns that bitmap, or null.
-HBITMAP ReadBackgroundSettings(Desktop& desktop);
+// Until the first settings record arrives, the background's style and colour are those
+// the registry holds (the record lunavis sends carries the same): read into the settings copy.
+void ReadStoredBackground(Desktop& desktop);
+
+// For the picture style only (and any unknown one, shown as the picture): BackImage loaded
+// and stretched to W by H. Returns that bitmap, or null.
+HBITMAP LoadBackgroundPicture(const Desktop& desktop);
 
 // Fills the background surface according to the settings' style (the solid style with
 // their colour). The bitmap style, and any unknown one, paints nothing.
@@ -18,8 +22,9 @@ void FillBackground(const Desktop& desktop, HDC background);
 // A blank W by H bitmap for the background, or null (logged).
 HBITMAP CreateBlankBackground(const Desktop& desktop, HDC screen);
 
-// UM_RELOADBACK: a new background from the registry, the overlay drawn again onto it and
-// the whole list view invalidated. Returns 1.
+// A new background for the settings' style, with the picture loaded afresh, the overlay drawn
+// again onto it and the whole list view invalidated. UM_RELOADBACK (the picture changed)
+// and a settings record that asks for another background come here. Returns 1.
 LRESULT RebuildBackground(Desktop& desktop);
 
 // Draws the whole overlay of now onto the background (the month grid forced) and

@@ -25,8 +25,8 @@ struct Surface {
 };
 
 struct Desktop {
-    // The last CD_SETTINGS or CD_SETTINGSQUIET record. Its background style and colour are
-    // those the background was last filled with.
+    // The last CD_SETTINGS or CD_SETTINGSQUIET record (before the first, the registry's
+    // background style and colour). The background is filled by its style and colour.
     DisplaySettings settings = {};
 
     DesktopPlacement placement = {}; // the screen the surfaces were made for

@@ -163,7 +163,8 @@ void CreateSurfaces(Desktop& desktop) {
     HWND window = GetDesktopWindow();
     HDC screen = GetDC(window);
     UsePlacement(desktop, ReadPlacement(screen));
-    HBITMAP background = ReadBackgroundSettings(desktop);
+    ReadStoredBackground(desktop);
+    HBITMAP background = LoadBackgroundPicture(desktop);
     LoadReminderFiles();
     MakeSurfaces(desktop, screen, background);
     ReleaseDC(window, screen);
@@ -188,7 +189,7 @@ bool RefitSurfaces(Desktop& desktop) {
     const COLORREF calendarColor = GetTextColor(desktop.gridWork.dc);
     ReleaseSurfaces(desktop);
     UsePlacement(desktop, placement);
-    MakeSurfaces(desktop, screen, ReadBackgroundSettings(desktop));
+    MakeSurfaces(desktop, screen, LoadBackgroundPicture(desktop));
     ReleaseDC(window, screen);
     Reselect(desktop.picture, desktop.clockFont);
     Reselect(desktop.gridWork, desktop.calendarFont);

@@ -17,6 +17,7 @@
 #include "hook/desktop/overlay_fonts.h"
 #include "hook/desktop/reminder_panel.h"
 #include "hook/desktop/reminders.h"
+#include "hook/logic/background_colors.h"
 #include "hook/logic/copy_data_action.h"
 #include "hook/logic/tick_plan.h"
 #include "hook/shared_hook_state.h"
@@ -50,6 +51,8 @@ LRESULT OnEraseBackground(HWND window, WPARAM wParam, LPARAM lParam) {
 
 void ApplySettings(const void* record, bool redraw, const luna::LocalTime& now) {
     luna::DisplaySettings& settings = desktop.settings;
+    const std::uint32_t drawnStyle = settings.desktopStyle;
+    const std::uint32_t drawnColor = settings.desktopBackColor;
     std::memcpy(&settings, record, sizeof settings);
     if (!redraw) {
         return;
@@ -59,6 +62,11 @@ void ApplySettings(const void* record, bool redraw, const luna::LocalTime& now) 
     }
     if (GetTextColor(desktop.picture.dc) != settings.clockColor) {
         SetTextColor(desktop.picture.dc, settings.clockColor);
+    }
+    if (luna::BackgroundChanged(drawnStyle, drawnColor, settings.desktopStyle,
+                                settings.desktopBackColor)) {
+        luna::RebuildBackground(desktop); // the whole overlay with it
+        return;
     }
     luna::DrawClockStrip(desktop);
     luna::DrawCalendarText(desktop, now);
