@@ -4,7 +4,7 @@
 #include <cinttypes>
 #include <cstring>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/background_settings.h"
 #include "shared/hook_rem_loader.h"
