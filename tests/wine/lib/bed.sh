@@ -144,15 +144,6 @@ wait_until() {
     done
 }
 
-# bed_wait_clock_turns N: waits until the wall clock's second has turned N times, so that a
-# program ticking once a second has had at least N-1 whole seconds to draw. For checks that
-# a tick changes nothing, where there is no event to wait for.
-bed_clock_past() { (($(date +%s) >= $1)); }
-bed_wait_clock_turns() {
-    local until=$(($(date +%s) + $1))
-    wait_until $(($1 + 5)) bed_clock_past "$until"
-}
-
 # bed_wait_file_line FILE EXTENDED-REGEX SECONDS: a line of a UTF-8 file matches.
 bed_wait_file_line() { wait_until "$3" grep -qE -- "$2" "$1"; }
 
@@ -247,6 +238,13 @@ bed_faketime_set() {
     target=$(date -d "$1" +%s) || fail "bad moment '$1'"
     printf '%+d\n' "$((target - $(date +%s)))" >"$BED_FAKETIME_FILE.new" &&
         mv -f "$BED_FAKETIME_FILE.new" "$BED_FAKETIME_FILE"
+}
+
+# bed_now [+FORMAT]: the bed's clock now, as `date` prints it: the faked one with BED_FAKETIME.
+bed_now() {
+    local offset=0
+    [[ -n "$BED_FAKETIME_FILE" ]] && offset=$(<"$BED_FAKETIME_FILE")
+    date -d "@$(($(date +%s) + offset))" "${1:-+%F %T}"
 }
 
 # probe COMMAND ARGS...: runs winprobe (see `probe help`). Non-ASCII arguments are passed
