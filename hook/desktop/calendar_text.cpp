@@ -11,8 +11,8 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
         return;
     }
     char text[1024];
-    ComposeDesktopCalendarText(now, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text);
+    ComposeDesktopCalendarText(now, desktop.settings, userGregorianFestivals, kFestivalSlots,
+                               userLunarFestivals, kFestivalSlots, text, sizeof text);
     const RECT date = ToRect(desktop.panels.calendarText);
     RestoreBackground(desktop, date);
     RECT area = date;

@@ -1,5 +1,5 @@
-// The desktop view window's procedure while the library is attached: it never erases
-// its background, since the list view that covers it paints the composed picture.
+// The folder view's (SHELLDLL_DefView's) procedure while the library is attached: it never
+// erases its background, since the list view that covers it paints the composed picture.
 #include "shared/win32/debug_log.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
@@ -9,7 +9,7 @@
 namespace {
 
 LRESULT RestoreDesktop() {
-    luna::LocalSubclass& record = luna::DeskSubclass();
+    luna::LocalSubclass& record = luna::FolderViewSubclass();
     luna::WriteDebugLogf("prevwndproc handle:%" PRIXPTR, luna::HandleBits(record.previous));
     luna::WriteDebugLog("结束桌面时钟");
     luna::SharedState().m_hDeskWnd = nullptr;
@@ -23,8 +23,8 @@ LRESULT RestoreDesktop() {
 
 } // namespace
 
-LRESULT CALLBACK DeskSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const luna::LocalSubclass& record = luna::DeskSubclass();
+LRESULT CALLBACK FolderViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const luna::LocalSubclass& record = luna::FolderViewSubclass();
     if (!luna::IsActive(record) || window != record.window) {
         return message == luna::UM_EXIT ? 1 : luna::PassOn(record, window, message, wParam, lParam);
     }
