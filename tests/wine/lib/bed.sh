@@ -39,8 +39,8 @@ BED_NATIVE=$(cd "${LUNA_NATIVE_DIR:-$BED_SOURCE_DIR/build/native}" 2>/dev/null &
     echo "${LUNA_NATIVE_DIR:-$BED_SOURCE_DIR/build/native}")
 BED_WORK=${LUNA_WINE_WORK:-$BED_SOURCE_DIR/build/wine-work/$BED_NAME}
 BED_TIMEOUT=${LUNA_WINE_TIMEOUT:-300}
-BED_SHELL_EXE=$BED_WIN64/tools/shell/lunashell.exe
-BED_PROBE_EXE=$BED_WIN64/tools/winprobe/winprobe.exe
+BED_SHELL_EXE=$BED_WIN64/tests/tools/shell/lunashell.exe
+BED_PROBE_EXE=$BED_WIN64/tests/tools/winprobe/winprobe.exe
 # The hook library's file name carries its version (lunahook-1.1.1.dll); the build writes it.
 BED_HOOK_DLL=$(tr -d '\r\n' <"$BED_WIN64/lunahook.name" 2>/dev/null)
 BED_HOOK_DLL=${BED_HOOK_DLL:-lunahook.dll}
@@ -474,7 +474,7 @@ bed_init() {
     for tool in Xvfb import convert iconv flock; do
         command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
-    bed_require tools/shell/lunashell.exe tools/winprobe/winprobe.exe
+    bed_require tests/tools/shell/lunashell.exe tests/tools/winprobe/winprobe.exe
 
     rm -rf "$BED_WORK"
     mkdir -p "$BED_WORK" || fail "cannot create $BED_WORK"

@@ -18,10 +18,10 @@ DESK_ROW_H=75                    # (2W/3)/9
 
 # ---------------------------------------------------------------- records
 
-# desk_settings ARGS...: settingsrec of the native tree (tools/settingsrec), which encodes
+# desk_settings ARGS...: settingsrec of the native tree (tests/tools/settingsrec), which encodes
 # DisplaySettings records and their registry values from the product's own table of fields.
 desk_settings() {
-    local tool=$BED_NATIVE/tools/settingsrec/settingsrec
+    local tool=$BED_NATIVE/tests/tools/settingsrec/settingsrec
     [[ -x "$tool" ]] || { bed_note "settingsrec is not built in $BED_NATIVE"; return 1; }
     "$tool" "$@"
 }
