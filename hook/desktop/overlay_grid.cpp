@@ -22,8 +22,8 @@ constexpr COLORREF kHeaderRed = RGB(255, 0, 0);
 constexpr COLORREF kTodayBlue = RGB(0, 0, 255);
 // A day off's number, and the badges: white characters on a filled square read on every
 // background.
-constexpr COLORREF kHolidayRed = RGB(214, 48, 49);
-constexpr COLORREF kWorkdaySlate = RGB(72, 84, 104);
+constexpr COLORREF kHolidayRed = kHolidayOffColor;
+constexpr COLORREF kWorkdaySlate = kHolidayWorkColor;
 constexpr COLORREF kBadgeText = RGB(255, 255, 255);
 
 // Draws a text in a colour of its own, then puts the surface's colour back.
