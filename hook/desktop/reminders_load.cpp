@@ -4,7 +4,7 @@
 #include <cinttypes>
 #include <cstring>
 
-#include "shared/win32/debug_log.h"
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/background_settings.h"
 #include "shared/hook_rem_loader.h"
@@ -12,6 +12,7 @@
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
 #include "shared/rem_files.h"
+#include "shared/win32/debug_log.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {
@@ -103,6 +104,7 @@ int LoadReminderFiles() {
                                            "in read file,allocate itrm error!!!!");
         LoadHookReminders(path, lunar);
     }
+    LoadDesktopHolidays(folder);
     return 1;
 }
 
@@ -138,6 +140,7 @@ void FreeReminderCopies() {
     FreeAll(userLunarFestivals);
     FreeAll(userReminders);
     FreeAll(userLunarReminders);
+    FreeDesktopHolidays();
 }
 
 std::size_t LunarRemindersDueOn(const LocalTime& day, ReminderEntry (&out)[kReminderSlots]) {
