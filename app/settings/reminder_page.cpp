@@ -7,21 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/calendar_export.h"
 #include "app/settings/editor_controls.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
-#include "shared/reminder_export.h"
 #include "app/logic/reminder_item.h"
-#include "app/exe_path.h"
-#include "app/framework/file_dialog.h"
-#include "app/logic/export_sources.h"
-#include "shared/file_replace.h"
 #include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
 #include "calendar/lunar.h"
-#include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/rem_files.h"
@@ -66,9 +61,6 @@ constexpr char kLunarRulesTip[] =
     "1. 三十日：在只有二十九天的月份里落在二十九日；\r\n"
     "2. 闰月：在有这个闰月的年份落在闰月，没有时落在同一个月份的平月；\r\n"
     "3. 平月：从不落在其后的闰月。";
-constexpr char kExportFailed[] = "日历文件写入失败。";
-constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
-constexpr char kExportName[] = "备忘录.ics";
 
 // Replaces a combo box's items by GBK texts, in their order, and selects one.
 void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, int selected) {
@@ -382,37 +374,7 @@ void IDD_REMINDER::FillDateCombos(bool lunar) {
 }
 
 bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
-    HWND page = Window();
-    SaveFileDialog dialog(
-        "ics", kExportFilter,
-        OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR, kExportName);
-    if (!dialog.DoModal(page)) {
-        return true;
-    }
-    WinRegistry hkcu(HKEY_CURRENT_USER);
-    char exePath[kPathCapacity];
-    ExecutablePathGbk(exePath);
-    const ExportSources sources = GatherExportSources(list_.Items(), hkcu, exePath);
-
-    SYSTEMTIME local{};
-    GetLocalTime(&local);
-    SYSTEMTIME utc{};
-    GetSystemTime(&utc);
-    char stamp[32];
-    wsprintfA(stamp, "%04u%02u%02uT%02u%02u%02uZ", utc.wYear, utc.wMonth, utc.wDay, utc.wHour,
-              utc.wMinute, utc.wSecond);
-    ExportRange range{};
-    GregorianDay today{local.wYear, local.wMonth, local.wDay};
-    if (!ExportRangeFrom(today, kDefaultExportYears, range)) {
-        ExportRangeFrom(GregorianDay{kLastYear, 1, 1}, 1, range); // a clock beyond the table
-    }
-    const std::string ics = WriteICalendar(PlanReminderEvents(sources, range, &Utf8FromGbk), stamp);
-    // The safe save takes a GBK path: a chosen name GBK cannot hold is not written.
-    char path[kPathCapacity];
-    if (StoreExactGbk(dialog.Path(), path) != GbkFit::kOk ||
-        !WriteFileReplacing(path, ics.data(), ics.size())) {
-        MessageBoxGbk(page, kExportFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
-    }
+    ExportToCalendarFile(Window(), list_.Items(), kCaption);
     return true;
 }
 
