@@ -203,12 +203,23 @@ desk_today_cell() { desk_cell_of "$(bed_now +%F)"; }
 
 # ---------------------------------------------------------------- the faked clock
 
+# Right after a jump ahead Wine may count the list view's thread as hung (its last message
+# seems that long ago) and refuse a send that gives up on hung windows, as winprobe's does,
+# until the thread has taken its next message. The jumps wait for that.
+desk_answers() { probe send "$DESK_VIEW" WM_NULL 0 0 >/dev/null 2>&1; }
+
 # desk_next_minute: the faked clock (BED_FAKETIME) jumps to second 2 of the next minute, so
 # that the checks that follow have the rest of that minute to themselves.
-desk_next_minute() { bed_faketime_set "@$((($(bed_now +%s) / 60 + 1) * 60 + 2))"; }
+desk_next_minute() {
+    bed_faketime_set "@$((($(bed_now +%s) / 60 + 1) * 60 + 2))"
+    wait_until 10 desk_answers || fail "the list view does not answer after the jump"
+}
 
 # desk_later SECONDS: the faked clock jumps SECONDS ahead.
-desk_later() { bed_faketime_set "@$(($(bed_now +%s) + $1))"; }
+desk_later() {
+    bed_faketime_set "@$(($(bed_now +%s) + $1))"
+    wait_until 10 desk_answers || fail "the list view does not answer after the jump"
+}
 
 # desk_tick: the list view's tick runs at once (sent: it has run when this returns) and the
 # shell repaints, so a screenshot then shows whatever the tick drew.
