@@ -1,5 +1,6 @@
 #include "app/convert_dialog.h"
 
+#include "app/app_holidays.h"
 #include "app/settings/editor_controls.h"
 #include "app/logic/convert_view.h"
 #include "app/res/convert_dialog_ids.h"
@@ -54,7 +55,9 @@ bool ConvertDialog::OnMonthChosen(WPARAM, LPARAM, LRESULT&) {
 }
 
 void ConvertDialog::FillMonth(int year, int month) {
-    const ConvertView view = LayOutConvertMonth(BuildConversionMonth(year, month));
+    ConversionMonth shown = BuildConversionMonth(year, month);
+    FillHolidayMarks(AppHolidays(), year, month, shown.marks);
+    const ConvertView view = LayOutConvertMonth(shown);
     HWND dialog = Window();
     SendDlgItemMessageW(dialog, IDC_CONVERT_LUNAR_YEAR, CB_SETCURSEL,
                         static_cast<WPARAM>(view.lunarYearIndex), 0);
@@ -65,6 +68,8 @@ void ConvertDialog::FillMonth(int year, int month) {
         SetDlgItemTextGbk(dialog, IDC_CONVERT_DAY_FIRST + k, view.cells[k].number);
         SetDlgItemTextGbk(dialog, IDC_CONVERT_LABEL_FIRST + k, view.cells[k].label);
     }
+    SetDlgItemTextGbk(dialog, IDC_CONVERT_HOLIDAY_NOTE,
+                      ConvertHolidayNote(AppHolidays(), year).c_str());
 }
 
 } // namespace luna

@@ -1,11 +1,13 @@
 // The month grid: a weekday header, then one cell per day with its number and its
-// annotations (lunar day or month label or solar term, then the festivals).
+// annotations (lunar day or month label or solar term, then the festivals), and the badge
+// of an official day off (休) or make-up workday (班) in the cell's top right corner.
 #include <windows.h>
 
 #include <cstring>
 
 #include "calendar/lunar.h"
 #include "calendar/names.h"
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/desktop_state.h"
 #include "hook/desktop/overlay.h"
 #include "hook/desktop/reminders.h"
@@ -18,6 +20,11 @@ namespace {
 
 constexpr COLORREF kHeaderRed = RGB(255, 0, 0);
 constexpr COLORREF kTodayBlue = RGB(0, 0, 255);
+// A day off's number, and the badges: white characters on a filled square read on every
+// background.
+constexpr COLORREF kHolidayRed = RGB(214, 48, 49);
+constexpr COLORREF kWorkdaySlate = RGB(72, 84, 104);
+constexpr COLORREF kBadgeText = RGB(255, 255, 255);
 
 // Draws a text in a colour of its own, then puts the surface's colour back.
 void DrawInColor(HDC dc, const char* text, RECT area, UINT format, bool own, COLORREF color) {
@@ -29,6 +36,25 @@ void DrawInColor(HDC dc, const char* text, RECT area, UINT format, bool own, COL
     if (own) {
         SetTextColor(dc, previous);
     }
+}
+
+// The 休 or 班 badge in the top right corner of a cell: a square as high as a line of the
+// grid's font, never wider than a third of the cell nor taller than the number's band.
+void DrawHolidayBadge(HDC dc, HolidayMark mark, const RECT& cell, int band, int fontHeight) {
+    if (mark == HolidayMark::None) {
+        return;
+    }
+    int side = fontHeight + 2;
+    side = side > (cell.right - cell.left) / 3 ? (cell.right - cell.left) / 3 : side;
+    side = side > band ? band : side;
+    const RECT badge{cell.right - side - 1, cell.top + 1, cell.right - 1, cell.top + 1 + side};
+    HBRUSH brush = CreateSolidBrush(mark == HolidayMark::Off ? kHolidayRed : kWorkdaySlate);
+    if (brush != nullptr) {
+        FillRect(dc, &badge, brush);
+        DeleteObject(brush);
+    }
+    DrawInColor(dc, mark == HolidayMark::Off ? "休" : "班", badge,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE, true, kBadgeText);
 }
 
 // The grid's state while one month is drawn: its annotations live only this long.
@@ -53,6 +79,7 @@ void DrawMonthGrid(int year, int month, int firstWeekday, int today) {
     }
     m_MonthGrid = BuildDesktopMonth(year, month, m_Settings, m_SelfMerrySolar, kFestivalSlots,
                                     m_SelfMerryLunch, kFestivalSlots);
+    FillHolidayMarks(DesktopHolidays(), year, month, m_MonthGrid.marks);
     HDC dc = m_CalendarSurface.dc;
     const PixelRect grid = m_Panels.monthGrid;
     const PixelSize work = m_Panels.calendarSurface;
@@ -77,12 +104,16 @@ void DrawMonthGrid(int year, int month, int firstWeekday, int today) {
         const int left = place.column * cw;
         const int top = (place.row + 1) * rh; // row 0 holds the weekday names
         const bool isToday = day == today;
+        const HolidayMark mark = m_MonthGrid.marks[day - 1];
+        // Today keeps its blue on a marked day; the badge still tells the mark.
+        const bool ownColor = isToday || mark == HolidayMark::Off;
         DrawInColor(dc, kSolarDayNames[day - 1], RECT{left, top, left + cw, top + band},
-                    DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
+                    DT_CENTER | DT_WORDBREAK, ownColor, isToday ? kTodayBlue : kHolidayRed);
         char annotation[kCellAnnotationMax];
         JoinCellAnnotation(m_MonthGrid, day, annotation, sizeof annotation);
         DrawInColor(dc, annotation, RECT{left, top + band, left + cw, top + rh},
                     DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
+        DrawHolidayBadge(dc, mark, RECT{left, top, left + cw, top + rh}, band, font.tmHeight);
     }
 
     BitBlt(m_DeskSurface.dc, grid.left, grid.top, work.width, work.height, dc, 0, 0, SRCCOPY);

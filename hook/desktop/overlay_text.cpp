@@ -1,6 +1,9 @@
 // The clock strip, the calendar text and the reminder panel.
 #include <windows.h>
 
+#include <string>
+
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/desktop_state.h"
 #include "hook/desktop/desktop_surfaces.h"
 #include "hook/logic/reminder_panel_text.h"
@@ -48,8 +51,10 @@ void DrawCalendarText(const LocalTime& now) {
         return;
     }
     char text[1024];
+    const std::string holiday =
+        HolidayTextLine(DesktopHolidays().Find(now.year, now.month, now.day));
     ComposeDesktopCalendarText(now, m_Settings, m_SelfMerrySolar, kFestivalSlots, m_SelfMerryLunch,
-                               kFestivalSlots, text, sizeof text);
+                               kFestivalSlots, text, sizeof text, holiday.c_str());
     RestoreBackground(m_DateRect);
     RECT area = m_DateRect;
     DrawTextGbk(m_DeskSurface.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
