@@ -11,6 +11,7 @@
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
 #include "tools/lunacal/holiday_view.h"
+#include "tools/lunacal/notice_command.h"
 #include "tools/lunacal/month_view.h"
 #include "shared/gbk_text.h"
 #include "shared/holiday_file.h"
@@ -160,6 +161,15 @@ int Run(const Command& command, const HolidayTable& holidays, GbkOutput& out) {
             return kExitNoHolidayData;
         }
         out.Write(RenderHolidayYear(*year));
+        break;
+    }
+    case Action::HolidayNotice: {
+        GbkOutput err(stderr);
+        const int status = RunHolidayNotice(command.noticeFile, holidays, out, err);
+        err.Flush();
+        if (status != 0) {
+            return status;
+        }
         break;
     }
     case Action::HolidayYears:
