@@ -14,6 +14,8 @@ constexpr unsigned UM_TRAYICON = 0x1500;
 constexpr unsigned UM_CLOCKMENU = 0x1501;
 constexpr unsigned UM_HELP = 0x1510;
 constexpr unsigned UM_RELOADBACK = 0x1611;
+// To the desktop list view after Holidays.txt changed: read it again and redraw.
+constexpr unsigned UM_RELOADHOLIDAYS = 0x1612;
 
 // dwData codes of WM_COPYDATA sent to the desktop list view.
 constexpr std::uint32_t CD_CALENDARFONT = 0;

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "hook/debug_log.h"
+#include "hook/desktop/background_build.h"
+#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/reminders.h"
 #include "shared/holiday_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
@@ -40,6 +43,17 @@ const HolidayTable& DesktopHolidays() {
         m_Holidays = std::make_unique<HolidayTable>();
     }
     return *m_Holidays;
+}
+
+long ReloadDesktopHolidays() {
+    char folder[kPathCapacity];
+    if (DesktopDataFolder(folder)) {
+        LoadDesktopHolidays(folder);
+        if (SurfacesReady()) {
+            RedrawPicture();
+        }
+    }
+    return 1;
 }
 
 void FreeDesktopHolidays() {

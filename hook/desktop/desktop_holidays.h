@@ -13,6 +13,10 @@ void LoadDesktopHolidays(const char* folder);
 // The table in use: the shipped years alone until a folder was read.
 const HolidayTable& DesktopHolidays();
 
+// UM_RELOADHOLIDAYS: Holidays.txt of the data folder read again and the picture redrawn with
+// its marks. Returns 1.
+long ReloadDesktopHolidays();
+
 // Drops the table at detach.
 void FreeDesktopHolidays();
 

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/background_build.h"
 #include "hook/debug_log.h"
 #include "hook/desktop/desktop_state.h"
@@ -255,6 +256,8 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case luna::UM_RELOADBACK:
         return luna::RebuildBackground();
+    case luna::UM_RELOADHOLIDAYS:
+        return luna::ReloadDesktopHolidays();
     default:
         break;
     }
