@@ -125,22 +125,28 @@ std::string HolidayPreviewText(const HolidayYear& year) {
     return text + "\r\n";
 }
 
+std::string HolidaySourceWords(HolidayYear year) {
+    TakeProvenance(year);
+    if (year.source == HolidaySource::Shipped) {
+        return "随程序提供";
+    }
+    return std::string(year.source == HolidaySource::Fetched ? "联网获取" : "导入") +
+           (year.sourceDate.empty() ? "" : "于 " + year.sourceDate);
+}
+
 std::string HolidayStatusText(const HolidayTable& table, int todayYear, int todayMonth) {
     std::string shipped;
     std::string others;
     int first = 0;
     int last = 0;
     for (const int y : table.Years()) {
-        HolidayYear year = *table.Year(y);
-        TakeProvenance(year);
-        if (year.source == HolidaySource::Shipped) {
+        if (table.Year(y)->source == HolidaySource::Shipped) {
             first = first == 0 ? y : first;
             last = y;
             continue;
         }
         others += (others.empty() ? "" : "；") + std::to_string(y) + " 年" +
-                  (year.source == HolidaySource::Fetched ? "联网获取" : "导入") +
-                  (year.sourceDate.empty() ? "" : "于 " + year.sourceDate);
+                  HolidaySourceWords(*table.Year(y));
     }
     if (first != 0) {
         shipped = std::to_string(first) + "-" + std::to_string(last) + " 年随程序提供";

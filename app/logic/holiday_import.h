@@ -25,6 +25,10 @@ HolidayImport ReadHolidayImport(const std::string& bytes, const HolidayTable& ta
 // "10月  1日-7日 休 国庆节；10日 班 国庆节".
 std::string HolidayPreviewText(const HolidayYear& year);
 
+// Where a year came from, in words (GBK): "随程序提供", "导入于 2026-12-08",
+// "联网获取于 2026-12-08". The provenance on the year line of Holidays.txt is read here.
+std::string HolidaySourceWords(HolidayYear year);
+
 // The years covered and where each came from, for the calendar page (GBK): "2008-2026 年
 // 随程序提供；2027 年导入于 2026-12-08". In December of a year whose next year has no
 // data, a second line says so and points to the import.

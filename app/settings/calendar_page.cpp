@@ -22,6 +22,7 @@ const MessageEntry<MessageHandler<IDD_CALENDER>> IDD_CALENDER::kMessages[] = {
     MapNotification(IDC_CALENDAR_TERMS, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_SOLAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_LUNAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_HOLIDAY_IMPORT, BN_CLICKED, &IDD_CALENDER::OnHolidayImport),
 };
 
 IDD_CALENDER::IDD_CALENDER(ControlState& state) : PropertyPage(DLG_CALENDAR_PAGE), state_(state) {}
@@ -39,6 +40,7 @@ BOOL IDD_CALENDER::OnInitDialog() {
     SetTicked(page, IDC_CALENDAR_OWN_SOLAR, s.ownSolar);
     SetTicked(page, IDC_CALENDAR_OWN_LUNAR, s.ownLunar);
     SetDlgItemTextGbk(page, IDC_CALENDAR_HOLIDAY_NOTE, HolidayCoverageNote(AppHolidays()).c_str());
+    ShowHolidayStatus();
     flags_.fontChanged = false;
     return TRUE;
 }

@@ -24,6 +24,10 @@ class IDD_CALENDER : public PropertyPage {
     bool OnConvert(WPARAM, LPARAM, LRESULT&);
     bool OnFestivalSwitch(WPARAM, LPARAM, LRESULT&);
 
+    // Keeping the holiday data current (calendar_page_holidays.cpp).
+    bool OnHolidayImport(WPARAM, LPARAM, LRESULT&);
+    void ShowHolidayStatus();
+
     FestivalSwitches ReadSwitches() const;
 
     static const MessageEntry<MessageHandler<IDD_CALENDER>> kMessages[];

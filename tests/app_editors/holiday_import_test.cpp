@@ -58,6 +58,7 @@ TEST(HolidayImport, PreviewAndStatus) {
     HolidayYear imported = *table.Year(2026);
     imported.year = 2027;
     imported.notice = "x（导入 2026-12-08）";
+    imported.source = HolidaySource::Imported; // as every year of the file
     table.Apply({imported});
     EXPECT_EQ(HolidayStatusText(table, 2026, 12),
               "2008-2026 年随程序提供；2027 年导入于 2026-12-08");
