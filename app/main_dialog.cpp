@@ -1,6 +1,7 @@
 #include "app/main_dialog.h"
 
 #include "app/app_holidays.h"
+#include "app/holiday_update.h"
 
 #include "app/settings/about_dialog.h"
 #include "app/desktop_windows.h"
@@ -59,6 +60,7 @@ const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapMessage(WM_TIMER, &MainDialog::OnTimer),
     MapMessage(UM_TRAYICON, &MainDialog::OnTrayIcon),
     MapMessage(UM_REMINDER, &MainDialog::OnReminder),
+    MapMessage(UM_HOLIDAYFETCHED, &MainDialog::OnHolidayFetched),
 };
 
 MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
@@ -111,6 +113,8 @@ BOOL MainDialog::OnInitDialog() {
     AddTrayIcon(trayIcon_);
     ShowWindow(Window(), SW_HIDE);
     LoadAppHolidays(Window());
+    InitHolidayUpdate(Window());
+    CheckHolidayUpdate();
     return TRUE;
 }
 
@@ -235,7 +239,8 @@ bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
     if (state_.settings.shutdownArmed != 0) {
         CheckShutdown(shutdown_, state_.settings, Window(), now, &state_.powerOffRefused);
     }
-    return false; // then the default processing
+    CheckHolidayUpdate(); // the daily fetch of the holiday data, when it is on
+    return false;         // then the default processing
 }
 
 bool MainDialog::OnTrayIcon(WPARAM, LPARAM lParam, LRESULT& result) {
@@ -312,12 +317,25 @@ void MainDialog::ExitPath() {
     }
     exiting_ = true;
     KillTimer(Window(), kMainTimerId);
+    StopHolidayUpdate(); // waits a second at most
     EndHook();
     RemoveTrayIcon(Window());
     RedrawWindow(GetDesktopWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_ERASENOW);
     instanceEvent_.Close();
     EndDialog(IDOK);
+}
+
+// A fetch of the holiday data ended: what passed is stored; "立即更新" gets its report.
+bool MainDialog::OnHolidayFetched(WPARAM, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    const std::string report = FinishHolidayUpdate(lParam);
+    if (!report.empty() && !exiting_) {
+        HWND sheet = OpenSettingsSheet(Window());
+        MessageBoxGbk(sheet != nullptr ? sheet : Window(), report.c_str(), "lunavis",
+                      MB_OK | MB_ICONINFORMATION);
+    }
+    return true;
 }
 
 void MainDialog::ShowAbout() {

@@ -33,6 +33,7 @@ class MainDialog : public Dialog {
     bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnTrayIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnReminder(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnHolidayFetched(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void OnShellRestarted();
     void AddAboutToSystemMenu();

@@ -23,6 +23,8 @@ const MessageEntry<MessageHandler<IDD_CALENDER>> IDD_CALENDER::kMessages[] = {
     MapNotification(IDC_CALENDAR_OWN_SOLAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_LUNAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_HOLIDAY_IMPORT, BN_CLICKED, &IDD_CALENDER::OnHolidayImport),
+    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE, BN_CLICKED, &IDD_CALENDER::OnHolidayUpdateTick),
+    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE_NOW, BN_CLICKED, &IDD_CALENDER::OnHolidayUpdateNow),
 };
 
 IDD_CALENDER::IDD_CALENDER(ControlState& state) : PropertyPage(DLG_CALENDAR_PAGE), state_(state) {}
@@ -40,7 +42,7 @@ BOOL IDD_CALENDER::OnInitDialog() {
     SetTicked(page, IDC_CALENDAR_OWN_SOLAR, s.ownSolar);
     SetTicked(page, IDC_CALENDAR_OWN_LUNAR, s.ownLunar);
     SetDlgItemTextGbk(page, IDC_CALENDAR_HOLIDAY_NOTE, HolidayCoverageNote(AppHolidays()).c_str());
-    ShowHolidayStatus();
+    ShowHolidayStatus(true);
     flags_.fontChanged = false;
     return TRUE;
 }
@@ -99,6 +101,7 @@ FestivalSwitches IDD_CALENDER::ReadSwitches() const {
 bool IDD_CALENDER::OnApply() {
     PageContext apply(state_, Window());
     ApplyCalendarPage(apply.context, flags_, font_, ReadSwitches());
+    ApplyHolidayUpdateTick();
     return true;
 }
 

@@ -26,7 +26,10 @@ class IDD_CALENDER : public PropertyPage {
 
     // Keeping the holiday data current (calendar_page_holidays.cpp).
     bool OnHolidayImport(WPARAM, LPARAM, LRESULT&);
-    void ShowHolidayStatus();
+    bool OnHolidayUpdateTick(WPARAM, LPARAM, LRESULT&);
+    bool OnHolidayUpdateNow(WPARAM, LPARAM, LRESULT&);
+    void ShowHolidayStatus(bool withTick); // and the update tick as stored
+    void ApplyHolidayUpdateTick();
 
     FestivalSwitches ReadSwitches() const;
 
