@@ -21,7 +21,22 @@ bool ConvertDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         MapNotification<Handler>(IDC_CONVERT_YEAR, CBN_SELCHANGE, &ConvertDialog::OnMonthChosen),
         MapNotification<Handler>(IDC_CONVERT_MONTH, CBN_SELCHANGE, &ConvertDialog::OnMonthChosen),
     };
+    if (message == WM_CTLCOLORSTATIC) {
+        return OnStaticColor(wParam, lParam, result);
+    }
     return DispatchTable(*this, kTable, message, wParam, lParam, result);
+}
+
+bool ConvertDialog::OnStaticColor(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const int k = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - IDC_CONVERT_DAY_FIRST;
+    if (k < 0 || k >= kConvertCellCount || marks_[k] == HolidayMark::None) {
+        return false;
+    }
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, marks_[k] == HolidayMark::Off ? kHolidayOffColor : kHolidayWorkColor);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return true;
 }
 
 BOOL ConvertDialog::OnInitDialog() {
@@ -65,6 +80,7 @@ void ConvertDialog::FillMonth(int year, int month) {
                         static_cast<WPARAM>(view.lunarMonthIndex), 0);
     SetDlgItemTextGbk(dialog, IDC_CONVERT_TITLE, view.title);
     for (int k = 0; k < kConvertCellCount; ++k) {
+        marks_[k] = view.cells[k].mark;
         SetDlgItemTextGbk(dialog, IDC_CONVERT_DAY_FIRST + k, view.cells[k].number);
         SetDlgItemTextGbk(dialog, IDC_CONVERT_LABEL_FIRST + k, view.cells[k].label);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "calendar/festivals.h"
 #include "calendar/holidays.h"
@@ -21,6 +22,11 @@ CellPlace PlaceDay(int firstWeekday, int day);
 
 // Weekday of the 1st of a month, 0 = Sunday: the column of its first cell.
 int FirstWeekdayOf(int year, int month);
+
+// The colours of the marks (0x00BBGGRR, as COLORREF): a day off's number and 休 badge, and
+// a make-up workday's 班 badge, on the desktop and in the conversion dialog alike.
+constexpr std::uint32_t kHolidayOffColor = 0x003130D6;  // RGB(214, 48, 49)
+constexpr std::uint32_t kHolidayWorkColor = 0x00685448; // RGB(72, 84, 104)
 
 // The holiday mark of every day of a month (None where the table has none).
 void FillHolidayMarks(const HolidayTable& table, int year, int month, HolidayMark (&marks)[31]);

@@ -48,6 +48,7 @@ ConvertView LayOutConvertMonth(const ConversionMonth& month) {
                                                     : mark == HolidayMark::Work ? "班"
                                                                                 : "");
         CopyBounded(number.c_str(), cell.number);
+        cell.mark = mark;
         CopyBounded(month.labels[day - 1], cell.label);
     }
     return view;

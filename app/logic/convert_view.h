@@ -18,6 +18,7 @@ constexpr char kConvertBlankCell[] = "         "; // nine blanks
 struct ConvertCell {
     char number[10]; // " 1".."31" (with 休 or 班 on a marked day), or nine blanks
     char label[16];
+    HolidayMark mark; // the number is drawn in the mark's colour
 };
 
 struct ConvertView {

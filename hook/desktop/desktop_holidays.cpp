@@ -8,7 +8,7 @@
 
 #include "hook/debug_log.h"
 #include "hook/desktop/background_build.h"
-#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop.h"
 #include "hook/desktop/reminders.h"
 #include "shared/holiday_file.h"
 #include "shared/path_rules.h"
@@ -45,12 +45,12 @@ const HolidayTable& DesktopHolidays() {
     return *m_Holidays;
 }
 
-long ReloadDesktopHolidays() {
+long ReloadDesktopHolidays(Desktop& desktop) {
     char folder[kPathCapacity];
     if (DesktopDataFolder(folder)) {
         LoadDesktopHolidays(folder);
-        if (SurfacesReady()) {
-            RedrawPicture();
+        if (desktop.Ready()) {
+            RedrawPicture(desktop);
         }
     }
     return 1;

@@ -6,6 +6,8 @@
 
 namespace luna {
 
+struct Desktop;
+
 // Reads Holidays.txt from the folder (ending in a backslash); each bad line of the file is
 // written to the debug log once, here.
 void LoadDesktopHolidays(const char* folder);
@@ -15,7 +17,7 @@ const HolidayTable& DesktopHolidays();
 
 // UM_RELOADHOLIDAYS: Holidays.txt of the data folder read again and the picture redrawn with
 // its marks. Returns 1.
-long ReloadDesktopHolidays();
+long ReloadDesktopHolidays(Desktop& desktop);
 
 // Drops the table at detach.
 void FreeDesktopHolidays();

@@ -88,5 +88,32 @@ TEST(Holidays, UserFileAddsYearsAndReportsBadLines) {
     EXPECT_EQ(table.Year(2027)->days.size(), 10u);
 }
 
+// Each of these lines is refused, named by its number, and costs nothing else.
+TEST(Holidays, MalformedLinesAreRefused) {
+    const char* bad[] = {
+        "2027-01-01 休 元旦",        // before any year line
+        "[20x7] 通知",               // not a year
+        "[2027]通知",                // fine: opens 2027
+        "2027-01-03..01 休 元旦",    // a run that ends before it starts
+        "2027-01-01..02-15 休 春节", // a run longer than a month
+        "2025-12-31 休 元旦",        // outside the notice's reach
+        "2027-01-01 休",             // no name
+        "2027-01-01 休元旦",         // no blank before the name
+        "2027-1-1 休 元旦",          // not YYYY-MM-DD
+    };
+    std::string text;
+    for (const char* line : bad) {
+        text += std::string(line) + "\n";
+    }
+    const HolidayParse parse = ParseHolidayText(text, HolidaySource::Imported);
+    std::vector<int> lines;
+    for (const HolidayProblem& problem : parse.problems) {
+        lines.push_back(problem.line);
+    }
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 5, 6, 7, 8, 9}));
+    ASSERT_EQ(parse.years.size(), 1u);
+    EXPECT_TRUE(parse.years[0].days.empty());
+}
+
 } // namespace
 } // namespace luna

@@ -1,0 +1,112 @@
+#include "hook/desktop/month_grid.h"
+
+#include <windows.h>
+
+#include "calendar/names.h"
+#include "hook/desktop/desktop_holidays.h"
+#include "hook/desktop/reminders.h"
+#include "shared/win32/wide_text.h"
+
+namespace luna {
+namespace {
+
+constexpr COLORREF kHeaderRed = RGB(255, 0, 0);
+constexpr COLORREF kTodayBlue = RGB(0, 0, 255);
+// The badges: white characters on a filled square read on every background.
+constexpr COLORREF kBadgeText = RGB(255, 255, 255);
+
+// Draws a text in a colour of its own, then puts the surface's colour back.
+void DrawInColor(HDC dc, const char* text, const PixelRect& where, UINT format, bool own,
+                 COLORREF color) {
+    COLORREF previous = 0;
+    if (own) {
+        previous = SetTextColor(dc, color);
+    }
+    RECT area = ToRect(where);
+    DrawTextGbk(dc, text, -1, &area, format);
+    if (own) {
+        SetTextColor(dc, previous);
+    }
+}
+
+// The 休 or 班 badge in the top right corner of a cell: a square as high as a line of the
+// grid's font, never wider than a third of the cell nor taller than the number's band.
+void DrawHolidayBadge(HDC dc, HolidayMark mark, const DayCellRects& cell, int fontHeight) {
+    if (mark == HolidayMark::None) {
+        return;
+    }
+    const PixelRect& band = cell.number;
+    const int width = band.right - band.left;
+    int side = fontHeight + 2;
+    side = side > width / 3 ? width / 3 : side;
+    side = side > band.bottom - band.top ? band.bottom - band.top : side;
+    const PixelRect badge{band.right - side - 1, band.top + 1, band.right - 1, band.top + 1 + side};
+    HBRUSH brush =
+        CreateSolidBrush(mark == HolidayMark::Off ? kHolidayOffColor : kHolidayWorkColor);
+    if (brush != nullptr) {
+        const RECT area = ToRect(badge);
+        FillRect(dc, &area, brush);
+        DeleteObject(brush);
+    }
+    DrawInColor(dc, mark == HolidayMark::Off ? "休" : "班", badge,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE, true, kBadgeText);
+}
+
+// One day's cell: its number (blue on today, else in the holiday colour on a day off), its
+// annotations (blue on today), and the badge of its mark. Today keeps its blue on a marked
+// day; the badge still tells the mark.
+void DrawDayCell(HDC dc, const DesktopMonth& month, int day, const DayCellRects& cell, bool isToday,
+                 int fontHeight) {
+    const HolidayMark mark = month.marks[day - 1];
+    DrawInColor(dc, kSolarDayNames[day - 1], cell.number, DT_CENTER | DT_WORDBREAK,
+                isToday || mark == HolidayMark::Off, isToday ? kTodayBlue : kHolidayOffColor);
+    char annotation[kCellAnnotationMax];
+    JoinCellAnnotation(month, day, annotation, sizeof annotation);
+    DrawInColor(dc, annotation, cell.annotation, DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);
+    DrawHolidayBadge(dc, mark, cell, fontHeight);
+}
+
+} // namespace
+
+void RefreshMonthGrid(Desktop& desktop, const LocalTime& now, int force) {
+    const DateKey today = FormatDateKey(now.year, now.month, now.day);
+    if (!GridNeedsRedraw(today, desktop.gridDate, force)) {
+        return;
+    }
+    desktop.gridDate = today;
+    DrawMonthGrid(desktop, now.year, now.month, now.day);
+}
+
+void DrawMonthGrid(Desktop& desktop, int year, int month, int today) {
+    if (!desktop.Ready()) {
+        return;
+    }
+    DesktopMonth& shown = desktop.month;
+    shown = BuildDesktopMonth(year, month, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
+                              m_SelfMerryLunch, kFestivalSlots);
+    FillHolidayMarks(DesktopHolidays(), year, month, shown.marks);
+    HDC dc = desktop.gridWork.dc;
+    const PixelRect grid = desktop.panels.monthGrid;
+    const PixelSize work = desktop.panels.calendarSurface;
+    BitBlt(dc, 0, 0, work.width, work.height, desktop.background.dc, grid.left, grid.top, SRCCOPY);
+
+    const int weeks = PlaceDay(shown.firstWeekday, shown.daysInMonth).row + 1;
+    TEXTMETRICA font{};
+    GetTextMetricsA(dc, &font);
+    const GridMetrics cells = ComputeGridMetrics(desktop.panels, weeks, font.tmHeight);
+
+    for (int column = 0; column < 7; ++column) {
+        DrawInColor(dc, kWeekdayNames[column], GridHeaderCell(cells, column),
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE, true, kHeaderRed);
+    }
+    for (int day = 1; day <= shown.daysInMonth; ++day) {
+        const CellPlace place = PlaceDay(shown.firstWeekday, day);
+        DrawDayCell(dc, shown, day, GridDayCell(cells, place.column, place.row), day == today,
+                    font.tmHeight);
+    }
+
+    BitBlt(desktop.picture.dc, grid.left, grid.top, work.width, work.height, dc, 0, 0, SRCCOPY);
+    ShowOnView(ToRect(grid));
+}
+
+} // namespace luna
