@@ -5,6 +5,7 @@
 # and the update is on. lunavis fetches at start, tries the addresses in order, stores the
 # year in Holidays.txt and the desktop marks today 休. Then a server that answers garbage:
 # "立即更新" on the calendar page says in words that nothing usable came, and the data stays.
+# Last, a server that never answers: lunavis ends at once all the same.
 # HTTPS is not served here: Wine has no certificate our server could present that it trusts.
 # timeout: 300
 BED_FAKETIME=${BED_FAKETIME:-"2027-01-01 10:00:00"}
@@ -27,17 +28,21 @@ cat >"$www/2027.json" <<'JSON'
 JSON
 
 # serve MODE: a server on a free port of 127.0.0.1 that ends by itself after four minutes;
-# "files" serves $www, "garbage" answers every request with bytes that are no JSON. Each
-# request is one line of $BED_RUN/MODE.log. Sets SERVER_PID and PORT.
+# "files" serves $www, "garbage" answers every request with bytes that are no JSON, "hang"
+# never answers. Each request is one line of $BED_RUN/MODE.log. Sets SERVER_PID and PORT.
 serve() {
     local log=$BED_RUN/$1.log
     timeout 240 python3 -u - "$1" "$www" >"$log" 2>&1 <<'PY' &
-import functools, http.server, sys
+import functools, http.server, sys, time
 mode, root = sys.argv[1], sys.argv[2]
 class Handler(http.server.SimpleHTTPRequestHandler):
     def do_GET(self):
         if mode == "files":
             return super().do_GET()
+        if mode == "hang":
+            print("request", self.requestline, flush=True)
+            time.sleep(200)
+            return
         body = b"\x00\xff{garbage" * 40
         self.send_response(200)
         self.send_header("Content-Length", str(len(body)))
@@ -100,5 +105,18 @@ check "立即更新 says nothing usable came" wait_until 60 report_says \
 close_msgbox lunavis IDOK
 check_eq "Holidays.txt is as it was" "$stored" "$(md5sum <"$data/Holidays.txt")"
 check "the desktop still marks today 休" badge_on_today
+stop_server
+
+# ---- exit while the fetch waits for a server that never answers (with four addresses a
+# fetch that ran its course would take over a minute of time-outs)
+serve hang
+bed_reg_add 'HKCU\software\wendrix\clock\calender' HolidayUpdateUrls REG_SZ \
+    "$(printf "http://127.0.0.1:$PORT/%s/{year}.json;" a b c d)"
+probe click "$CALENDAR_PAGE/@$IDC_CALENDAR_HOLIDAY_UPDATE_NOW" >/dev/null
+bed_wait_file_line "$BED_RUN/hang.log" '^request GET /a/2027.json' 30 || fail "no request"
+close_sheet
+probe post "$MAIN_WINDOW" UM_EXIT >/dev/null
+check "lunavis ends without waiting for the fetch" bed_wait_exit lunavis 20
+check_eq "the server got the first request only" 1 "$(grep -c '^request' "$BED_RUN/hang.log")"
 stop_server
 bed_finish
