@@ -97,7 +97,7 @@ std::string Download(HINTERNET session, const std::string& address, std::string&
     if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0,
                             0, 0) ||
         !WinHttpReceiveResponse(request, nullptr)) {
-        problem = "无法连接或超时";
+        problem = "无法连接或超时，错误 " + std::to_string(GetLastError());
     } else if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                                     WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
                                     WINHTTP_NO_HEADER_INDEX) ||
@@ -158,6 +158,9 @@ DWORD WINAPI FetchThread(void* parameter) {
                                      WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0)};
     if (session.h != nullptr) {
         WinHttpSetTimeouts(session.h, kResolveMs, kConnectMs, kSendMs, kReceiveMs);
+        // Windows 7 offers TLS 1.0 alone unless asked; the data sets' hosts want 1.2.
+        DWORD protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1;
+        WinHttpSetOption(session.h, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols);
     }
     for (const int year : job->years) {
         HolidayFetchOutcome outcome;
