@@ -164,7 +164,7 @@ int Run(const Command& command, const HolidayTable& holidays, GbkOutput& out) {
     }
     case Action::HolidayYears:
         for (const int year : holidays.Years()) {
-            out.Write(std::to_string(year) + "\n");
+            out.Write(std::to_string(year) + "\t" + holidays.Year(year)->notice + "\n");
         }
         break;
     case Action::DayText: {
