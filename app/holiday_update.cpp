@@ -9,7 +9,7 @@
 #include "app/app_holidays.h"
 #include "app/holiday_user_file.h"
 #include "app/logic/holiday_update_plan.h"
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "shared/gbk_text.h"
 #include "shared/holiday_json.h"
 #include "shared/registry_layout.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "hook/debug_log.h"
 #include "hook/desktop/background_build.h"
 #include "hook/desktop/desktop.h"
 #include "hook/desktop/reminders.h"
+#include "shared/win32/debug_log.h"
 #include "shared/holiday_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"

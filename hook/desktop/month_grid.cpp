@@ -12,7 +12,8 @@ namespace {
 
 constexpr COLORREF kHeaderRed = RGB(255, 0, 0);
 constexpr COLORREF kTodayBlue = RGB(0, 0, 255);
-// The badges: white characters on a filled square read on every background.
+// A day off's number, and the badges: white characters on a filled square read on every
+// background.
 constexpr COLORREF kBadgeText = RGB(255, 255, 255);
 
 // Draws a text in a colour of its own, then puts the surface's colour back.
@@ -35,31 +36,32 @@ void DrawHolidayBadge(HDC dc, HolidayMark mark, const DayCellRects& cell, int fo
     if (mark == HolidayMark::None) {
         return;
     }
-    const PixelRect& band = cell.number;
-    const int width = band.right - band.left;
+    const int cellWidth = cell.number.right - cell.number.left;
+    const int band = cell.number.bottom - cell.number.top;
     int side = fontHeight + 2;
-    side = side > width / 3 ? width / 3 : side;
-    side = side > band.bottom - band.top ? band.bottom - band.top : side;
-    const PixelRect badge{band.right - side - 1, band.top + 1, band.right - 1, band.top + 1 + side};
+    side = side > cellWidth / 3 ? cellWidth / 3 : side;
+    side = side > band ? band : side;
+    const RECT badge{cell.number.right - side - 1, cell.number.top + 1, cell.number.right - 1,
+                     cell.number.top + 1 + side};
     HBRUSH brush =
         CreateSolidBrush(mark == HolidayMark::Off ? kHolidayOffColor : kHolidayWorkColor);
     if (brush != nullptr) {
-        const RECT area = ToRect(badge);
-        FillRect(dc, &area, brush);
+        FillRect(dc, &badge, brush);
         DeleteObject(brush);
     }
-    DrawInColor(dc, mark == HolidayMark::Off ? "休" : "班", badge,
+    const PixelRect where{badge.left, badge.top, badge.right, badge.bottom};
+    DrawInColor(dc, mark == HolidayMark::Off ? "休" : "班", where,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE, true, kBadgeText);
 }
 
-// One day's cell: its number (blue on today, else in the holiday colour on a day off), its
-// annotations (blue on today), and the badge of its mark. Today keeps its blue on a marked
-// day; the badge still tells the mark.
+// One day's cell: its number (in the holiday colour on a day off), then its annotations,
+// both blue on today, and the day's holiday badge. Today keeps its blue on a marked day.
 void DrawDayCell(HDC dc, const DesktopMonth& month, int day, const DayCellRects& cell, bool isToday,
                  int fontHeight) {
     const HolidayMark mark = month.marks[day - 1];
-    DrawInColor(dc, kSolarDayNames[day - 1], cell.number, DT_CENTER | DT_WORDBREAK,
-                isToday || mark == HolidayMark::Off, isToday ? kTodayBlue : kHolidayOffColor);
+    const bool ownColor = isToday || mark == HolidayMark::Off;
+    DrawInColor(dc, kSolarDayNames[day - 1], cell.number, DT_CENTER | DT_WORDBREAK, ownColor,
+                isToday ? kTodayBlue : kHolidayOffColor);
     char annotation[kCellAnnotationMax];
     JoinCellAnnotation(month, day, annotation, sizeof annotation);
     DrawInColor(dc, annotation, cell.annotation, DT_CENTER | DT_WORDBREAK, isToday, kTodayBlue);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/logic/reminder_export.h"
+#include "shared/reminder_export.h"
 #include "calendar/calendar_text.h"
 #include "tools/lunacal/command_line.h"
 #include "tools/lunacal/export_lines.h"
@@ -174,7 +174,7 @@ int Run(const Command& command, const HolidayTable& holidays, GbkOutput& out) {
     }
     case Action::HolidayYears:
         for (const int year : holidays.Years()) {
-            out.Write(std::to_string(year) + "\n");
+            out.Write(std::to_string(year) + "\t" + holidays.Year(year)->notice + "\n");
         }
         break;
     case Action::DayText: {
