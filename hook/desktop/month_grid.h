@@ -1,6 +1,7 @@
 // The month grid of the desktop picture, (W/3, H/3)-(W, H): a weekday header, then one
 // cell per day with its number and its annotations (lunar day or month label or solar
-// term, then the festivals). Today's cell is blue.
+// term, then the festivals), with the badge of an official day off (休) or make-up workday
+// (班) in its top right corner. Today's cell is blue.
 #pragma once
 
 #include "calendar/local_time.h"
