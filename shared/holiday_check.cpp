@@ -10,10 +10,11 @@ namespace {
 constexpr std::size_t kMaxNameBytes = 40;
 constexpr std::size_t kMaxNoticeBytes = 400;
 
-// No control characters, and no '?' that a character without a GBK form became.
-bool CleanText(const std::string& text) {
+// No control characters, and for a name no '?' that a character without a GBK form became
+// (a notice's addresses may hold one).
+bool CleanText(const std::string& text, bool name) {
     for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '?') {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || (name && c == '?')) {
             return false;
         }
     }
@@ -51,7 +52,7 @@ HolidayCheck CheckHolidayYear(const HolidayYear& candidate, int expectedYear,
     if (candidate.days.empty() || candidate.days.size() > kMaxHolidayDays) {
         return Refuse(reason, "日期的数目不对");
     }
-    if (candidate.notice.size() > kMaxNoticeBytes || !CleanText(candidate.notice)) {
+    if (candidate.notice.size() > kMaxNoticeBytes || !CleanText(candidate.notice, false)) {
         return Refuse(reason, "通知标题过长或含有无法显示的字符");
     }
     std::set<int> seen;
@@ -70,7 +71,7 @@ HolidayCheck CheckHolidayYear(const HolidayYear& candidate, int expectedYear,
             (e.mark != HolidayMark::Work || (weekday != 0 && weekday != 6))) {
             return Refuse(reason, date + " 标为上班，却不是周末");
         }
-        if (e.name.empty() || e.name.size() > kMaxNameBytes || !CleanText(e.name)) {
+        if (e.name.empty() || e.name.size() > kMaxNameBytes || !CleanText(e.name, true)) {
             return Refuse(reason, date + " 的节日名称不对");
         }
     }

@@ -21,8 +21,8 @@ enum class HolidayCheck {
 
 // The rules: the year is `expectedYear` (0: any year 1901-2099); 1 to kMaxHolidayDays
 // days, each a real date in that year or in the December before it, none twice (so none
-// both 休 and 班), every 班 on a weekend; names of 1 to 40 bytes and a notice of at most
-// 400, with no control characters and no character lost to GBK. Against `stored` (the
+// both 休 and 班), every 班 on a weekend; names of 1 to 40 bytes with no character lost to
+// GBK, a notice of at most 400; no control characters in either. Against `stored` (the
 // year as it is now, or null) only the days are compared.
 HolidayCheck CheckHolidayYear(const HolidayYear& candidate, int expectedYear,
                               const HolidayYear* stored, std::string& reason);

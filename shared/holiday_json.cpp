@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "calendar/gbk_bytes.h"
 #include "calendar/lunar.h"
 #include "shared/notice_text.h"
 
@@ -270,11 +271,16 @@ bool ReadHolidayJson(const std::string& bytes, HolidayYear& out, std::string& re
     if (const Json* papers = root.Member(U"papers")) {
         for (const Json& paper : papers->items) {
             if (paper.kind == Json::Kind::String) {
-                result.notice +=
-                    (result.notice.empty() ? "" : "；") + GbkFromCodePoints(paper.text);
+                std::u32string line = paper.text;
+                for (char32_t& c : line) {
+                    c = c < 0x20 || c == 0x7F ? U' ' : c; // one line, whatever the set wrote
+                }
+                result.notice += (result.notice.empty() ? "" : "；") + GbkFromCodePoints(line);
             }
         }
     }
+    // The papers are titles or addresses of notices: kept as far as a year line holds them.
+    result.notice.resize(GbkCutLength(result.notice.c_str(), kMaxHolidayNoticeBytes));
     std::sort(result.days.begin(), result.days.end(),
               [](const HolidayEntry& a, const HolidayEntry& b) {
                   return DayNumber(a.year, a.month, a.day) < DayNumber(b.year, b.month, b.day);

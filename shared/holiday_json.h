@@ -19,6 +19,9 @@ namespace luna {
 // The largest JSON year taken; the published ones are a few kilobytes.
 constexpr std::size_t kMaxHolidayJsonBytes = 64 * 1024;
 
+// What of the "papers" is kept as the year's notice (bytes of GBK).
+constexpr std::size_t kMaxHolidayNoticeBytes = 300;
+
 // Fills `out` (year, days in date order, notice from "papers"; source left Shipped) and
 // returns true, or returns false with `reason` (GBK).
 bool ReadHolidayJson(const std::string& bytes, HolidayYear& out, std::string& reason);
