@@ -6,6 +6,7 @@
 #include "calendar/gbk_bytes.h"
 #include "calendar/lunar.h"
 #include "shared/notice_dates.h"
+#include "shared/notice_items.h"
 #include "shared/notice_text.h"
 
 namespace luna {
@@ -13,7 +14,7 @@ namespace {
 
 using Text = std::u32string;
 
-constexpr std::size_t kMaxNameLength = 40;
+constexpr std::size_t kMaxNameBytes = 40; // of a name as stored
 constexpr std::size_t kMaxQuoteBytes = 240;
 
 // What one clause says: its dates (in order), whether "至" joins the first two, a count
@@ -32,19 +33,11 @@ struct Clause {
     }
 };
 
-// The first "YYYY年" of the text, or 0.
-int FirstYear(const Text& t) {
-    for (std::size_t i = 0; i + 4 < t.size(); ++i) {
-        if ((i == 0 || !IsDigit(t[i - 1])) && IsDigit(t[i]) && IsDigit(t[i + 1]) &&
-            IsDigit(t[i + 2]) && IsDigit(t[i + 3]) && t[i + 4] == U'年') {
-            int year = 0;
-            for (std::size_t k = i; k < i + 4; ++k) {
-                year = year * 10 + static_cast<int>(t[k] - U'0');
-            }
-            return year;
-        }
-    }
-    return 0;
+// A holiday's name as stored: GBK, at most 40 bytes (a name taken from a long title is cut).
+std::string HolidayName(const Text& name) {
+    std::string gbk = GbkFromCodePoints(name);
+    gbk.resize(GbkCutLength(gbk.c_str(), kMaxNameBytes));
+    return gbk;
 }
 
 class NoticeReader {
@@ -120,8 +113,8 @@ bool NoticeReader::ReadTitle() {
         bodyStart_ = intro + 3;
     }
     // A notice of its own day (such as a commemoration) may carry the year in its text only.
-    result_.year = FirstYear(title_);
-    result_.year = result_.year != 0 ? result_.year : FirstYear(text_.substr(bodyStart_));
+    result_.year = FirstYearIn(title_);
+    result_.year = result_.year != 0 ? result_.year : FirstYearIn(text_.substr(bodyStart_));
     if (result_.year <= kFirstYear || result_.year >= kLastYear) {
         return Fail(title_, "通知中没有年份");
     }
@@ -245,7 +238,7 @@ bool NoticeReader::ReadSentence(const Text& name32, const Text& sentence) {
     if (!speaks) {
         return true; // greetings, duties, the signature: nothing about days
     }
-    const std::string name = GbkFromCodePoints(name32);
+    const std::string name = HolidayName(name32);
     NoticeDate last;
     NoticeDate single;
     int added = 0;
@@ -323,10 +316,10 @@ bool NoticeReader::ReadSentence(const Text& name32, const Text& sentence) {
 }
 
 bool NoticeReader::ReadItem(const Text& name, const Text& body) {
-    if (name.empty() || name.size() > kMaxNameLength) {
+    if (name.empty() || name.size() > kMaxNoticeNameLength) {
         return Fail(body.substr(0, 60), "节日名称不对");
     }
-    const std::string gbkName = GbkFromCodePoints(name);
+    const std::string gbkName = HolidayName(name);
     if (std::find(result_.holidays.begin(), result_.holidays.end(), gbkName) !=
         result_.holidays.end()) {
         return Fail(name, "同一个节日出现了两次");
@@ -340,42 +333,6 @@ bool NoticeReader::ReadItem(const Text& name, const Text& body) {
     return true;
 }
 
-// The item headers of the body: "一、元旦:" at the start of a line or a sentence.
-struct Header {
-    std::size_t start = 0; // of the numeral
-    std::size_t body = 0;  // after the colon
-    Text name;
-};
-
-std::vector<Header> FindHeaders(const Text& text) {
-    std::vector<Header> out;
-    const Text numerals = U"一二三四五六七八九十";
-    const Text stops = U",。;:()\n";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (numerals.find(text[i]) == Text::npos ||
-            (i > 0 && Text(U"\n。: ").find(text[i - 1]) == Text::npos)) {
-            continue;
-        }
-        std::size_t at = i;
-        while (at < text.size() && numerals.find(text[at]) != Text::npos) {
-            ++at;
-        }
-        if (at >= text.size() || text[at] != U'、') {
-            continue;
-        }
-        std::size_t colon = at + 1;
-        while (colon < text.size() && stops.find(text[colon]) == Text::npos &&
-               colon - at <= kMaxNameLength) {
-            ++colon;
-        }
-        if (colon < text.size() && text[colon] == U':' && colon > at + 1) {
-            out.push_back({i, colon + 1, TrimBlanks(text.substr(at + 1, colon - at - 1))});
-            i = colon;
-        }
-    }
-    return out;
-}
-
 NoticeReading NoticeReader::Run() {
     if (tooLong_) {
         Fail(Text(), "文字太长，不像是放假通知");
@@ -385,7 +342,7 @@ NoticeReading NoticeReader::Run() {
         return result_;
     }
     const Text body = text_.substr(bodyStart_);
-    const std::vector<Header> headers = FindHeaders(body);
+    const std::vector<NoticeItemHeader> headers = FindNoticeItemHeaders(body);
     bool read = true;
     if (headers.empty()) {
         read = ReadItem(NameFromTitle(), body);

@@ -61,6 +61,7 @@ paste_and_read "$notice"
 check "the notice is read" wait_until 10 message_says '读到 2027 年的放假安排'
 check_match "the preview shows the months" '1月  1日-3日 休 元旦.*2月  5日-13日 休 春节；14日 班 春节' \
     "$(dialog_text "$IDC_HOLIDAY_PREVIEW" | tr '\n' ' ')"
+bed_screenshot import-dialog >/dev/null # to look at
 probe press "$IMPORT/@IDOK" >/dev/null
 check "the dialog closes" probe wait-gone "$IMPORT" 20
 check_eq "Holidays.txt holds the year, with where it came from" \
