@@ -233,7 +233,7 @@ bool MainDialog::OnHelp(WPARAM, LPARAM, LRESULT& result) {
 }
 
 bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
-    // Whatever the timer: the timed shutdown is the only thing it serves.
+    // Whatever the timer: it serves the timed shutdown and the daily holiday check.
     SYSTEMTIME now;
     GetLocalTime(&now);
     if (state_.settings.shutdownArmed != 0) {
