@@ -79,6 +79,19 @@ TEST(HolidayNotice, AnUnreadableSentenceIsQuotedAndNothingIsKept) {
     }
 }
 
+// A notice that changes a published year is laid over that year only: without it, or over
+// another year, nothing comes of it.
+TEST(HolidayNotice, AChangeNeedsTheYearItChanges) {
+    const NoticeReading change =
+        ReadHolidayNotice(ReadFile(fs::path(LUNA_NOTICE_DIR) / "2019-03.txt"));
+    ASSERT_TRUE(change.ok && change.amendment);
+    HolidayYear year;
+    std::string reason;
+    EXPECT_FALSE(ApplyNotice(change, nullptr, year, reason));
+    EXPECT_FALSE(ApplyNotice(change, &ShippedHolidayYears()[10], year, reason)); // 2018
+    EXPECT_FALSE(reason.empty());
+}
+
 // A notice cut anywhere either fails or reads a part of what the whole gives: nothing is
 // ever invented from half a sentence.
 TEST(HolidayNotice, ATruncatedNoticeNeverInventsDays) {
