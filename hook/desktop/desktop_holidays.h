@@ -10,8 +10,9 @@ namespace luna {
 // written to the debug log once, here.
 void LoadDesktopHolidays(const char* folder);
 
-// The table in use: the shipped years alone until a folder was read.
-const HolidayTable& DesktopHolidays();
+// The table in use: the shipped years alone until a folder was read; null only when the
+// shell is out of memory (the desktop then shows no marks).
+const HolidayTable* DesktopHolidays();
 
 // Drops the table at detach.
 void FreeDesktopHolidays();

@@ -86,7 +86,9 @@ void DrawMonthGrid(Desktop& desktop, int year, int month, int today) {
     DesktopMonth& shown = desktop.month;
     shown = BuildDesktopMonth(year, month, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
                               m_SelfMerryLunch, kFestivalSlots);
-    FillHolidayMarks(DesktopHolidays(), year, month, shown.marks);
+    if (const HolidayTable* holidays = DesktopHolidays()) {
+        FillHolidayMarks(*holidays, year, month, shown.marks);
+    }
     HDC dc = desktop.gridWork.dc;
     const PixelRect grid = desktop.panels.monthGrid;
     const PixelSize work = desktop.panels.calendarSurface;
