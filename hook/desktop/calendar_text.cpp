@@ -17,8 +17,8 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
     const HolidayTable* holidays = DesktopHolidays();
     const std::string holiday =
         holidays == nullptr ? "" : HolidayTextLine(holidays->Find(now.year, now.month, now.day));
-    ComposeDesktopCalendarText(now, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text,
+    ComposeDesktopCalendarText(now, desktop.settings, userGregorianFestivals, kFestivalSlots,
+                               userLunarFestivals, kFestivalSlots, text, sizeof text,
                                holiday.c_str());
     const RECT date = ToRect(desktop.panels.calendarText);
     RestoreBackground(desktop, date);

@@ -84,8 +84,8 @@ void DrawMonthGrid(Desktop& desktop, int year, int month, int today) {
         return;
     }
     DesktopMonth& shown = desktop.month;
-    shown = BuildDesktopMonth(year, month, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                              m_SelfMerryLunch, kFestivalSlots);
+    shown = BuildDesktopMonth(year, month, desktop.settings, userGregorianFestivals, kFestivalSlots,
+                              userLunarFestivals, kFestivalSlots);
     if (const HolidayTable* holidays = DesktopHolidays()) {
         FillHolidayMarks(*holidays, year, month, shown.marks);
     }
