@@ -102,12 +102,14 @@ PanelGeometry ComputePanelGeometry(int width, int height) {
 
 GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fontHeight) {
     const int gridWidth = geometry.calendarSurface.width;
-    GridMetrics m{gridWidth / 7, gridWidth / 9, 0};
+    GridMetrics m{gridWidth / 7, gridWidth / 9, 0, 0};
     const int rows = std::max(weeks, 0) + 1; // the weekday names, then the weeks
     const int room = geometry.gridBottom - geometry.monthGrid.top;
-    if (static_cast<long long>(m.rowHeight) * rows > room) {
-        m.rowHeight = std::max(room / rows, 0);
+    if (static_cast<long long>(m.rowHeight) * rows + m.rowHeight / 3 > room) {
+        // rows * rh + rh / 3 <= room
+        m.rowHeight = static_cast<int>(std::max(3LL * room / (3LL * rows + 1), 0LL));
     }
+    m.titleHeight = m.rowHeight / 3;
     m.dayNumberBand = std::min(std::max(kDayNumberMinBand, fontHeight), m.rowHeight);
     return m;
 }

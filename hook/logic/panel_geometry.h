@@ -70,13 +70,14 @@ PanelGeometry ComputePanelGeometry(const DesktopPlacement& placement);
 PanelGeometry ComputePanelGeometry(int width, int height);
 
 // Cells of the month grid. The width sets both measures, (2W/3)/7 and (2W/3)/9, as long as
-// the header row and `weeks` rows of days fit above the grid's bottom; otherwise the rows
-// shrink to fit. A cell's top band holds the day number: 20 pixels, or the calendar font's
-// height where that is taller, but never more than the row.
+// the title row (a third of a row), the header row and `weeks` rows of days fit above the
+// grid's bottom; otherwise the rows shrink to fit. A cell's top band holds the day number:
+// 20 pixels, or the calendar font's height where that is taller, but never more than the row.
 struct GridMetrics {
     int cellWidth;
     int rowHeight;
     int dayNumberBand;
+    int titleHeight;
 };
 GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fontHeight);
 
