@@ -145,7 +145,7 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
         StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, desktopBackColor));
     }
     if (backgroundChanged) {
-        context.sink.SendReloadBackground();
+        SendDisplaySettings(context); // the desktop takes the style and colour from it
     }
     return outcome;
 }

@@ -6,8 +6,8 @@
 #include "calendar/lunar.h"
 #include "hook/debug_log.h"
 #include "hook/desktop/day_tip_window.h"
-#include "hook/desktop/desktop_state.h"
-#include "hook/desktop/overlay.h"
+#include "hook/desktop/desktop.h"
+#include "hook/desktop/month_grid.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/day_tip.h"
 #include "hook/shared_hook_state.h"
@@ -20,14 +20,11 @@
 namespace luna {
 namespace {
 
-GridView theView;
-
 // Draws the month with today's mark when it is today's month.
-void ShowMonth(ShownMonth month) {
+void ShowMonth(Desktop& desktop, ShownMonth month) {
     const LocalTime now = CurrentLocalTime();
     const bool current = month == ShownMonth{now.year, now.month};
-    DrawMonthGrid(month.year, month.month, WeekdayOf(month.year, month.month, 1),
-                  current ? now.day : 0);
+    DrawMonthGrid(desktop, month.year, month.month, current ? now.day : 0);
 }
 
 // A point on an icon (or its label) belongs to the icon, whatever lies beneath it.
@@ -38,18 +35,19 @@ bool OnIcon(HWND listView, POINT point) {
     return item >= 0 && (hit.flags & LVHT_ONITEM) != 0;
 }
 
-GridHit HitAt(POINT point) {
-    if (!SurfacesReady()) {
+GridHit HitAt(const Desktop& desktop, POINT point) {
+    if (!desktop.Ready()) {
         return {GridTarget::kOutside, 0};
     }
-    const PixelRect grid = m_Panels.monthGrid;
-    return HitTestMonthGrid(theView.layout, theView.away, point.x - grid.left, point.y - grid.top);
+    const PixelRect grid = desktop.panels.monthGrid;
+    return HitTestMonthGrid(desktop.grid.layout, desktop.grid.away, point.x - grid.left,
+                            point.y - grid.top);
 }
 
-void StopHover(HWND listView) {
+void StopHover(GridView& grid, HWND listView) {
     KillTimer(listView, kDayTipTimerId);
     HideDayTip();
-    theView.hoverDay = 0;
+    grid.hoverDay = 0;
 }
 
 // Asks for WM_MOUSELEAVE, so the tip goes when the pointer leaves the list view. The
@@ -70,29 +68,29 @@ HWND MainWindow() {
     return main;
 }
 
-void StartReminderOn(int day) {
-    const ShownMonth m = theView.shown;
+void StartReminderOn(ShownMonth m, int day) {
     WriteDebugLogf("新提醒 %04d-%02d-%02d", m.year, m.month, day);
     if (HWND main = MainWindow()) {
         PostMessageW(main, UM_NEWREMINDERON, PackDateParam(m.year, m.month, day), 0);
     }
 }
 
-bool OnClick(UINT message, const GridHit& hit) {
-    theView.lastClick = CurrentLocalTime();
+bool OnClick(Desktop& desktop, UINT message, const GridHit& hit) {
+    GridView& grid = desktop.grid;
+    grid.lastClick = CurrentLocalTime();
     switch (hit.target) {
     case GridTarget::kPrevious:
-        ShowMonth(StepMonth(theView.shown, -1));
+        ShowMonth(desktop, StepMonth(grid.shown, -1));
         return true;
     case GridTarget::kNext:
-        ShowMonth(StepMonth(theView.shown, 1));
+        ShowMonth(desktop, StepMonth(grid.shown, 1));
         return true;
     case GridTarget::kToday:
-        ShowMonth({theView.lastClick.year, theView.lastClick.month});
+        ShowMonth(desktop, {grid.lastClick.year, grid.lastClick.month});
         return true;
     case GridTarget::kDay:
         if (message == WM_LBUTTONDBLCLK) {
-            StartReminderOn(hit.day);
+            StartReminderOn(grid.shown, hit.day);
         }
         return false; // the list view still sees it: a rubber band may start here
     case GridTarget::kPlain:
@@ -102,17 +100,17 @@ bool OnClick(UINT message, const GridHit& hit) {
     return false;
 }
 
-void OnMove(HWND listView, POINT point, const GridHit& hit) {
+void OnMove(GridView& grid, HWND listView, POINT point, const GridHit& hit) {
     if (hit.target != GridTarget::kDay) {
-        if (theView.hoverDay != 0) {
-            StopHover(listView);
+        if (grid.hoverDay != 0) {
+            StopHover(grid, listView);
         }
         return;
     }
-    theView.hoverPoint = point;
-    if (hit.day != theView.hoverDay) {
+    grid.hoverPoint = point;
+    if (hit.day != grid.hoverDay) {
         HideDayTip();
-        theView.hoverDay = hit.day;
+        grid.hoverDay = hit.day;
         SetTimer(listView, kDayTipTimerId, kDayTipDelayMs, nullptr);
         TrackLeave(listView);
     }
@@ -120,103 +118,102 @@ void OnMove(HWND listView, POINT point, const GridHit& hit) {
 
 } // namespace
 
-GridView& TheGridView() {
-    return theView;
-}
-
-const MonthGridLayout& LayOutShownMonth(ShownMonth month, const LocalTime& today, int fontHeight) {
-    theView.shown = month;
-    theView.away = !(month == ShownMonth{today.year, today.month});
-    theView.layout = LayoutMonthGrid(m_Panels, month, fontHeight, theView.weekNumbers);
+const MonthGridLayout& LayOutShownMonth(Desktop& desktop, ShownMonth month, const LocalTime& now,
+                                        int fontHeight) {
+    GridView& grid = desktop.grid;
+    grid.shown = month;
+    grid.away = !(month == ShownMonth{now.year, now.month});
+    grid.layout = LayoutMonthGrid(desktop.panels, month, fontHeight, grid.weekNumbers);
     WriteDebugLogf("显示月份 %04d-%02d", month.year, month.month);
-    return theView.layout;
+    return grid.layout;
 }
 
-void DrawGridTitle(HDC dc, COLORREF markColor) {
-    const MonthGridLayout& layout = theView.layout;
-    RECT title = ToRect(layout.TitleRow());
-    DrawTextGbk(dc, FormatMonthTitle(theView.shown).text, -1, &title,
+void DrawGridTitle(const Desktop& desktop, HDC dc, COLORREF markColor) {
+    const GridView& grid = desktop.grid;
+    RECT title = ToRect(grid.layout.TitleRow());
+    DrawTextGbk(dc, FormatMonthTitle(grid.shown).text, -1, &title,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     const COLORREF previous = SetTextColor(dc, markColor);
     constexpr UINT kMark = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    RECT previousMark = ToRect(layout.TitleColumn(kPreviousMarkColumn));
+    RECT previousMark = ToRect(grid.layout.TitleColumn(kPreviousMarkColumn));
     DrawTextW(dc, L"\u2039", 1, &previousMark, kMark);
-    RECT nextMark = ToRect(layout.TitleColumn(kNextMarkColumn));
+    RECT nextMark = ToRect(grid.layout.TitleColumn(kNextMarkColumn));
     DrawTextW(dc, L"\u203A", 1, &nextMark, kMark);
-    if (theView.away) {
-        RECT todayMark = ToRect(layout.TitleColumn(kTodayMarkColumn));
+    if (grid.away) {
+        RECT todayMark = ToRect(grid.layout.TitleColumn(kTodayMarkColumn));
         DrawTextGbk(dc, "今天", -1, &todayMark, kMark);
     }
     SetTextColor(dc, previous);
 }
 
-void DrawWeekColumn(HDC dc) {
-    const MonthGridLayout& layout = theView.layout;
-    if (layout.weekColumn <= 0) {
+void DrawWeekColumn(const Desktop& desktop, HDC dc) {
+    const GridView& grid = desktop.grid;
+    const MonthGridLayout& layout = grid.layout;
+    if (layout.cells.weekColumn <= 0) {
         return;
     }
     for (int row = 0; row < layout.weeks; ++row) {
         const PixelRect cell = layout.WeekCell(row);
         RECT band{cell.left, cell.top, cell.right, cell.top + layout.cells.dayNumberBand};
         wchar_t number[8];
-        const int length = wsprintfW(number, L"%d", WeekNumberOfRow(theView.shown, layout, row));
+        const int length = wsprintfW(number, L"%d", WeekNumberOfRow(grid.shown, layout, row));
         DrawTextW(dc, number, length, &band, DT_CENTER | DT_SINGLELINE);
     }
 }
 
-bool OnGridMouse(HWND listView, UINT message, WPARAM, LPARAM lParam) {
+bool OnGridMouse(Desktop& desktop, HWND listView, UINT message, LPARAM lParam) {
+    GridView& grid = desktop.grid;
     if (message == WM_MOUSELEAVE) {
-        StopHover(listView);
+        StopHover(grid, listView);
         return false;
     }
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (OnIcon(listView, point)) {
-        StopHover(listView);
+        StopHover(grid, listView);
         return false;
     }
-    const GridHit hit = HitAt(point);
+    const GridHit hit = HitAt(desktop, point);
     if (message == WM_MOUSEMOVE) {
-        OnMove(listView, point, hit);
+        OnMove(grid, listView, point, hit);
         return false;
     }
-    StopHover(listView);
-    return hit.target != GridTarget::kOutside && OnClick(message, hit);
+    StopHover(grid, listView);
+    return hit.target != GridTarget::kOutside && OnClick(desktop, message, hit);
 }
 
-void OnDayTipTimer(HWND listView) {
+void OnDayTipTimer(Desktop& desktop, HWND listView) {
     KillTimer(listView, kDayTipTimerId);
-    const int day = theView.hoverDay;
-    const ShownMonth m = theView.shown;
-    if (day == 0 || !SurfacesReady()) {
+    const GridView& grid = desktop.grid;
+    const int day = grid.hoverDay;
+    if (day == 0 || !desktop.Ready()) {
         return;
     }
-    const DesktopMonth month = BuildDesktopMonth(m.year, m.month, m_Settings, m_SelfMerrySolar,
-                                                 kFestivalSlots, m_SelfMerryLunch, kFestivalSlots);
-    const DayTipSources sources{&month, m_Reminder, kReminderSlots, m_LunarReminder,
+    const DayTipSources sources{&desktop.month, m_Reminder, kReminderSlots, m_LunarReminder,
                                 kReminderSlots};
     char text[kDayTipMax];
     if (ComposeDayTip(day, sources, text, sizeof text) == 0) {
         return;
     }
-    WriteDebugLogf("日期提示 %04d-%02d-%02d", m.year, m.month, day);
-    ShowDayTip(listView, text, theView.hoverPoint);
+    WriteDebugLogf("日期提示 %04d-%02d-%02d", grid.shown.year, grid.shown.month, day);
+    ShowDayTip(listView, text, grid.hoverPoint);
 }
 
-void CheckGridIdle(const LocalTime& now) {
-    if (theView.away && ReturnsToToday(theView.lastClick, now)) {
-        ShowMonth({now.year, now.month});
+void CheckGridIdle(Desktop& desktop, const LocalTime& now) {
+    if (desktop.grid.away && ReturnsToToday(desktop.grid.lastClick, now)) {
+        ShowMonth(desktop, {now.year, now.month});
     }
 }
 
-void ReadWeekNumbers() {
+void ReadWeekNumbers(Desktop& desktop) {
     WinRegistry currentUser(HKEY_CURRENT_USER);
-    theView.weekNumbers = ReadSideSetting(currentUser, kWeekNumbersSetting, RegAccess::Query) != 0;
+    desktop.grid.weekNumbers =
+        ReadSideSetting(currentUser, kWeekNumbersSetting, RegAccess::Query) != 0;
 }
 
-void ReleaseGridView(HWND listView) {
+void ReleaseGridView(Desktop& desktop, HWND listView) {
     KillTimer(listView, kDayTipTimerId);
     DestroyDayTip();
-    theView = GridView{};
+    desktop.grid = GridView{};
 }
 
 } // namespace luna

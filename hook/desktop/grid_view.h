@@ -12,6 +12,8 @@
 
 namespace luna {
 
+struct Desktop;
+
 // The tip's delay, and the timer on the list view that counts it.
 constexpr UINT kDayTipDelayMs = 500;
 constexpr UINT_PTR kDayTipTimerId = 1001;
@@ -26,32 +28,30 @@ struct GridView {
     POINT hoverPoint = {};       // where the pointer rests, in the list view
 };
 
-// This process's grid, touched only on the list view's thread.
-GridView& TheGridView();
-
 // Takes the month the grid is about to draw and lays it out (fontHeight: the calendar
-// font's). `today` is today's date; the month is "away" unless it is today's.
-const MonthGridLayout& LayOutShownMonth(ShownMonth month, const LocalTime& today, int fontHeight);
+// font's). The month is "away" unless it is the month of `now`. Logs the month shown.
+const MonthGridLayout& LayOutShownMonth(Desktop& desktop, ShownMonth month, const LocalTime& now,
+                                        int fontHeight);
 
-// The title row ("2026年12月", the marks) and the week column of the month just laid out,
-// on the grid's work surface.
-void DrawGridTitle(HDC dc, COLORREF markColor);
-void DrawWeekColumn(HDC dc);
+// The title row ("2026年12月", the marks in markColor) and the week column of the month
+// just laid out, on the grid's work surface.
+void DrawGridTitle(const Desktop& desktop, HDC dc, COLORREF markColor);
+void DrawWeekColumn(const Desktop& desktop, HDC dc);
 
 // A mouse message of the list view (WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE,
 // WM_MOUSELEAVE). True when the grid took it: it must not reach the list view then.
-bool OnGridMouse(HWND listView, UINT message, WPARAM wParam, LPARAM lParam);
+bool OnGridMouse(Desktop& desktop, HWND listView, UINT message, LPARAM lParam);
 
 // The tip's timer ran out: the day under the pointer shows its tip.
-void OnDayTipTimer(HWND listView);
+void OnDayTipTimer(Desktop& desktop, HWND listView);
 
 // From the tick: another month goes back to today's after two idle minutes.
-void CheckGridIdle(const LocalTime& now);
+void CheckGridIdle(Desktop& desktop, const LocalTime& now);
 
 // WeekNumbers from the registry (when the settings arrive).
-void ReadWeekNumbers();
+void ReadWeekNumbers(Desktop& desktop);
 
 // At detach: the tip window goes, the state is forgotten.
-void ReleaseGridView(HWND listView);
+void ReleaseGridView(Desktop& desktop, HWND listView);
 
 } // namespace luna

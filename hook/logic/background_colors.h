@@ -43,4 +43,10 @@ class RandomDraws {
 // Three draws in the order red, green, blue, each scaled onto 0-255.
 ColorRef RandomBackgroundColor(std::uint32_t seed);
 
+// True when a settings record asks for another background than the one drawn from
+// `drawnStyle` and `drawnColor` (DeskTopStyle and DeskTopBackColor as stored): another
+// style as the system page shows it, or another colour of the solid style.
+bool BackgroundChanged(std::uint32_t drawnStyle, ColorRef drawnColor, std::uint32_t style,
+                       ColorRef color);
+
 } // namespace luna

@@ -42,29 +42,17 @@ MonthTitle FormatMonthTitle(ShownMonth month) {
 }
 
 PixelRect MonthGridLayout::TitleRow() const {
-    return {weekColumn, 0, weekColumn + 7 * cells.cellWidth, titleHeight};
+    return {cells.weekColumn, 0, cells.weekColumn + 7 * cells.cellWidth, cells.titleHeight};
 }
 
 PixelRect MonthGridLayout::TitleColumn(int column) const {
-    const int left = weekColumn + column * cells.cellWidth;
-    return {left, 0, left + cells.cellWidth, titleHeight};
-}
-
-PixelRect MonthGridLayout::HeaderCell(int column) const {
-    const int left = weekColumn + column * cells.cellWidth;
-    return {left, titleHeight, left + cells.cellWidth, titleHeight + cells.rowHeight};
-}
-
-PixelRect MonthGridLayout::DayCell(int day) const {
-    const int cell = firstWeekday + day - 1;
-    const int left = weekColumn + (cell % 7) * cells.cellWidth;
-    const int top = titleHeight + (cell / 7 + 1) * cells.rowHeight; // row 0: weekday names
-    return {left, top, left + cells.cellWidth, top + cells.rowHeight};
+    const int left = cells.weekColumn + column * cells.cellWidth;
+    return {left, 0, left + cells.cellWidth, cells.titleHeight};
 }
 
 PixelRect MonthGridLayout::WeekCell(int row) const {
-    const int top = titleHeight + (row + 1) * cells.rowHeight;
-    return {0, top, weekColumn, top + cells.rowHeight};
+    const int top = cells.titleHeight + (row + 1) * cells.rowHeight;
+    return {0, top, cells.weekColumn, top + cells.rowHeight};
 }
 
 MonthGridLayout LayoutMonthGrid(const PanelGeometry& geometry, ShownMonth month, int fontHeight,
@@ -74,11 +62,10 @@ MonthGridLayout LayoutMonthGrid(const PanelGeometry& geometry, ShownMonth month,
     layout.firstWeekday = layout.daysInMonth > 0 ? WeekdayOf(month.year, month.month, 1) : 0;
     layout.weeks = layout.daysInMonth > 0 ? (layout.firstWeekday + layout.daysInMonth + 6) / 7 : 0;
     layout.cells = ComputeGridMetrics(geometry, layout.weeks, fontHeight);
-    layout.titleHeight = layout.cells.titleHeight;
     if (weekNumbers) {
         const int width = geometry.calendarSurface.width;
-        layout.weekColumn = width / kWeekColumnShare;
-        layout.cells.cellWidth = (width - layout.weekColumn) / 7;
+        layout.cells.weekColumn = width / kWeekColumnShare;
+        layout.cells.cellWidth = (width - layout.cells.weekColumn) / 7;
     }
     return layout;
 }
@@ -86,16 +73,18 @@ MonthGridLayout LayoutMonthGrid(const PanelGeometry& geometry, ShownMonth month,
 GridHit HitTestMonthGrid(const MonthGridLayout& layout, bool awayFromToday, int x, int y) {
     const int cw = layout.cells.cellWidth;
     const int rh = layout.cells.rowHeight;
-    const int right = layout.weekColumn + 7 * cw;
-    const int bottom = layout.titleHeight + (layout.weeks + 1) * rh;
+    const int left = layout.cells.weekColumn;
+    const int title = layout.cells.titleHeight;
+    const int right = left + 7 * cw;
+    const int bottom = title + (layout.weeks + 1) * rh;
     if (cw <= 0 || rh <= 0 || x < 0 || y < 0 || x >= right || y >= bottom) {
         return {GridTarget::kOutside, 0};
     }
-    if (x < layout.weekColumn) {
+    if (x < left) {
         return {GridTarget::kPlain, 0};
     }
-    const int column = (x - layout.weekColumn) / cw;
-    if (y < layout.titleHeight) {
+    const int column = (x - left) / cw;
+    if (y < title) {
         if (column == kPreviousMarkColumn) {
             return {GridTarget::kPrevious, 0};
         }
@@ -107,7 +96,7 @@ GridHit HitTestMonthGrid(const MonthGridLayout& layout, bool awayFromToday, int 
         }
         return {GridTarget::kPlain, 0};
     }
-    const int row = (y - layout.titleHeight) / rh - 1; // -1: the weekday names
+    const int row = (y - title) / rh - 1; // -1: the weekday names
     const int day = row * 7 + column - layout.firstWeekday + 1;
     if (row < 0 || day < 1 || day > layout.daysInMonth) {
         return {GridTarget::kPlain, 0};

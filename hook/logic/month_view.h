@@ -32,19 +32,16 @@ struct MonthTitle {
 };
 MonthTitle FormatMonthTitle(ShownMonth month);
 
-// Where everything lies for one month: GridMetrics plus the title row and week column.
+// Where everything lies for one month: GridMetrics (whose cells and weekday names
+// panel_geometry.h places) with the week column set, and the month's own measures.
 struct MonthGridLayout {
     GridMetrics cells;
-    int titleHeight;  // the title row: a third of a row
-    int weekColumn;   // width of the week-number column, 0 without week numbers
     int firstWeekday; // column of the 1st, 0 = Sunday
     int daysInMonth;  // 0 for a month outside 1900-2099
     int weeks;        // rows of days: 4 to 6
 
     PixelRect TitleRow() const;
     PixelRect TitleColumn(int column) const; // the title row above a day column
-    PixelRect HeaderCell(int column) const;  // the weekday name of a column
-    PixelRect DayCell(int day) const;        // day 1..daysInMonth
     PixelRect WeekCell(int row) const;       // the week number of a row of days
 };
 

@@ -77,8 +77,20 @@ struct GridMetrics {
     int cellWidth;
     int rowHeight;
     int dayNumberBand;
-    int titleHeight;
+    int titleHeight; // the title row above the weekday names
+    int weekColumn;  // the week-number column left of the days: 0 here (month_view.h)
 };
 GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fontHeight);
+
+// Where the grid's cells lie on its work surface: below the title row, row 0 holds the
+// weekday names, week w of the month (0 = the first) lies in row w + 1; the columns start
+// right of the week column. A day's cell has the day-number band at its top and the
+// annotations below.
+struct DayCellRects {
+    PixelRect number;
+    PixelRect annotation;
+};
+PixelRect GridHeaderCell(const GridMetrics& metrics, int column);
+DayCellRects GridDayCell(const GridMetrics& metrics, int column, int week);
 
 } // namespace luna

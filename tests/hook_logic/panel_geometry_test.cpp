@@ -72,6 +72,11 @@ TEST(GridMetrics, WidthSetsTheCellsWhereTheyFit) {
     EXPECT_EQ(five.cellWidth, 97); // 682 / 7
     EXPECT_EQ(five.rowHeight, 75); // 682 / 9
     EXPECT_EQ(five.dayNumberBand, 20);
+    // The first week lies below the title row and the weekday names: its Tuesday's number,
+    // then annotations.
+    const DayCellRects tuesday = GridDayCell(five, 2, 0);
+    ExpectRect(tuesday.number, 194, 100, 291, 120);
+    ExpectRect(tuesday.annotation, 194, 120, 291, 175);
     // Six weeks would end at 806: the rows shrink to 3 * (738 - 256) / (3 * 7 + 1).
     EXPECT_EQ(ComputeGridMetrics(g, 6, 13).rowHeight, 65);
     EXPECT_EQ(ComputeGridMetrics(g, 6, 13).cellWidth, 97);
