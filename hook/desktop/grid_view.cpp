@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "calendar/lunar.h"
 #include "hook/debug_log.h"
 #include "hook/desktop/day_tip_window.h"
@@ -116,6 +118,20 @@ void OnMove(GridView& grid, HWND listView, POINT point, const GridHit& hit) {
     }
 }
 
+// The arrows are thin strokes in the grid's font: bold and as tall as the title row lets
+// them be, they read as marks to click. Null when the font cannot be made.
+HFONT MarkFont(HDC dc, int titleHeight) {
+    LOGFONTW font{};
+    if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font) == 0) {
+        return nullptr;
+    }
+    const int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+    font.lfHeight = -std::max(std::min(height * 2, titleHeight), 1);
+    font.lfWidth = 0;
+    font.lfWeight = FW_BOLD;
+    return CreateFontIndirectW(&font);
+}
+
 } // namespace
 
 const MonthGridLayout& LayOutShownMonth(Desktop& desktop, ShownMonth month, const LocalTime& now,
@@ -135,10 +151,16 @@ void DrawGridTitle(const Desktop& desktop, HDC dc, COLORREF markColor) {
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     const COLORREF previous = SetTextColor(dc, markColor);
     constexpr UINT kMark = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    HFONT arrows = MarkFont(dc, grid.layout.cells.titleHeight);
+    HGDIOBJ font = arrows != nullptr ? SelectObject(dc, arrows) : nullptr;
     RECT previousMark = ToRect(grid.layout.TitleColumn(kPreviousMarkColumn));
     DrawTextW(dc, L"\u2039", 1, &previousMark, kMark);
     RECT nextMark = ToRect(grid.layout.TitleColumn(kNextMarkColumn));
     DrawTextW(dc, L"\u203A", 1, &nextMark, kMark);
+    if (arrows != nullptr) {
+        SelectObject(dc, font);
+        DeleteObject(arrows);
+    }
     if (grid.away) {
         RECT todayMark = ToRect(grid.layout.TitleColumn(kTodayMarkColumn));
         DrawTextGbk(dc, "今天", -1, &todayMark, kMark);
