@@ -1,5 +1,7 @@
 #include "app/main_dialog.h"
 
+#include "app/app_holidays.h"
+
 #include "app/settings/about_dialog.h"
 #include "app/desktop_windows.h"
 #include "app/framework/application.h"
@@ -111,6 +113,7 @@ BOOL MainDialog::OnInitDialog() {
         MakeTrayIconRecord(Window(), LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDI_SHEET)));
     AddTrayIcon(trayIcon_);
     ShowWindow(Window(), SW_HIDE);
+    LoadAppHolidays(Window());
     return TRUE;
 }
 

@@ -95,7 +95,7 @@ void AppendWeekday(TextBuffer& t, const LocalTime& now) {
 std::size_t ComposeDesktopCalendarText(const LocalTime& now, const DisplaySettings& s,
                                        const char* const* ownSolar, std::size_t ownSolarCount,
                                        const char* const* ownLunar, std::size_t ownLunarCount,
-                                       char* out, std::size_t outSize) {
+                                       char* out, std::size_t outSize, const char* holidayLine) {
     TextBuffer t(out, outSize);
     AppendDatePart(t, now, s);
     if (s.showWeekday) {
@@ -123,6 +123,10 @@ std::size_t ComposeDesktopCalendarText(const LocalTime& now, const DisplaySettin
     AppendFestivalLines(t, kLunarHeading, ListOf(kLunarFestivalsHook), key);
     if (ownLunar != nullptr) {
         AppendFestivalLines(t, kLunarHeading, FestivalList{ownLunar, ownLunarCount}, key);
+    }
+    if (holidayLine != nullptr && holidayLine[0] != '\0') {
+        t.Append("\n");
+        t.Append(holidayLine);
     }
     return t.Length();
 }

@@ -40,6 +40,13 @@ CellPlace PlaceDay(int firstWeekday, int day) {
     return CellPlace{cell % 7, cell / 7};
 }
 
+void FillHolidayMarks(const HolidayTable& table, int year, int month, HolidayMark (&marks)[31]) {
+    for (int day = 1; day <= 31; ++day) {
+        marks[day - 1] =
+            day <= DaysInMonth(year, month) ? table.MarkOf(year, month, day) : HolidayMark::None;
+    }
+}
+
 int FirstWeekdayOf(int year, int month) {
     return WeekdayOf(year, month, 1);
 }

@@ -1,4 +1,5 @@
 #include "app/settings/calendar_page.h"
+#include "app/app_holidays.h"
 
 #include "app/convert_dialog.h"
 #include "app/settings/festival_dialog.h"
@@ -7,6 +8,7 @@
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
+#include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {
@@ -40,6 +42,7 @@ BOOL IDD_CALENDER::OnInitDialog() {
     SetTicked(page, IDC_CALENDAR_OWN_LUNAR, s.ownLunar);
     WinRegistry currentUser(HKEY_CURRENT_USER);
     SetTicked(page, IDC_CALENDAR_WEEK_NUMBERS, WeekNumbersTicked(currentUser));
+    SetDlgItemTextGbk(page, IDC_CALENDAR_HOLIDAY_NOTE, HolidayCoverageNote(AppHolidays()).c_str());
     flags_.fontChanged = false;
     return TRUE;
 }

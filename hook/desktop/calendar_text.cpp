@@ -1,5 +1,8 @@
 #include "hook/desktop/calendar_text.h"
 
+#include <string>
+
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "shared/desktop_text.h"
 #include "shared/win32/wide_text.h"
@@ -11,8 +14,11 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
         return;
     }
     char text[1024];
+    const std::string holiday =
+        HolidayTextLine(DesktopHolidays().Find(now.year, now.month, now.day));
     ComposeDesktopCalendarText(now, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text);
+                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text,
+                               holiday.c_str());
     const RECT date = ToRect(desktop.panels.calendarText);
     RestoreBackground(desktop, date);
     RECT area = date;

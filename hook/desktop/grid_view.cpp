@@ -8,6 +8,7 @@
 #include "calendar/lunar.h"
 #include "hook/debug_log.h"
 #include "hook/desktop/day_tip_window.h"
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/desktop.h"
 #include "hook/desktop/month_grid.h"
 #include "hook/desktop/reminders.h"
@@ -210,8 +211,8 @@ void OnDayTipTimer(Desktop& desktop, HWND listView) {
     if (day == 0 || !desktop.Ready()) {
         return;
     }
-    const DayTipSources sources{&desktop.month, m_Reminder, kReminderSlots, m_LunarReminder,
-                                kReminderSlots};
+    const DayTipSources sources{&desktop.month,  m_Reminder,     kReminderSlots,
+                                m_LunarReminder, kReminderSlots, &DesktopHolidays()};
     char text[kDayTipMax];
     if (ComposeDayTip(day, sources, text, sizeof text) == 0) {
         return;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "hook/debug_log.h"
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/background_settings.h"
 #include "shared/hook_rem_loader.h"
@@ -101,6 +102,7 @@ int LoadReminderFiles() {
         HeapCopySink<kReminderSlots> lunar(m_LunarReminder, "in read file,allocate itrm error!!!!");
         LoadHookReminders(path, lunar);
     }
+    LoadDesktopHolidays(folder);
     return 1;
 }
 
@@ -135,6 +137,7 @@ void FreeReminderCopies() {
     FreeAll(m_SelfMerryLunch);
     FreeAll(m_Reminder);
     FreeAll(m_LunarReminder);
+    FreeDesktopHolidays();
 }
 
 std::size_t LunarRemindersDueOn(const LocalTime& day, ReminderEntry (&out)[kReminderSlots]) {

@@ -1,6 +1,7 @@
 #include "hook/logic/day_tip.h"
 
 #include <cstring>
+#include <string>
 
 #include "calendar/calendar_text.h"
 #include "calendar/lunar.h"
@@ -62,6 +63,13 @@ std::size_t ComposeDayTip(int day, const DayTipSources& sources, char* out, std:
     AppendFestival(text, kSolarHeading, month->Slot(day, kOwnSolarSlot));
     AppendFestival(text, kLunarHeading, month->Slot(day, kLunarFestivalSlot));
     AppendFestival(text, kLunarHeading, month->Slot(day, kOwnLunarSlot));
+    if (sources.holidays != nullptr) {
+        const std::string holiday = HolidayTextLine(sources.holidays->Find(d.year, d.month, d.day));
+        if (!holiday.empty()) {
+            text.Append("\n");
+            text.Append(holiday.c_str());
+        }
+    }
 
     char prefix[8];
     const ReminderStamp stamp = FormatReminderStamp(d.month, d.day, 0, 0);
