@@ -11,7 +11,6 @@ DESK_CLOCK='682 0 342 42'        # (2W/3, 0)-(W, H/18)
 DESK_CALTEXT='682 42 342 214'    # (2W/3, H/18)-(W, H/3)
 DESK_REMINDER='341 0 341 256'    # (W/3, 0)-(2W/3, H/3)
 DESK_GRID='341 256 683 456'      # (W/3, H/3)-(W, H), cut at the taskbar (y 712 on)
-DESK_GRID_TITLE='341 256 683 25'   # the title row: a third of a row
 DESK_GRID_HEADER='341 281 683 75'
 DESK_LEFT='0 80 341 620'         # the left third below the icons: background only
 DESK_CELL_W=97                   # (2W/3)/7
