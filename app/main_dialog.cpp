@@ -12,7 +12,7 @@
 #include "app/settings/sheet_launch.h"
 #include "app/timed_shutdown.h"
 #include "app/tray_icon.h"
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/lunahook.h"
 #include "shared/date_param.h"
 #include "shared/messages.h"

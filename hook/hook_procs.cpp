@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/desktop/desktop.h"
 #include "hook/desktop/desktop_surfaces.h"
 #include "hook/desktop/overlay_fonts.h"

@@ -1,6 +1,6 @@
 // The desktop view window's procedure while the library is attached: it never erases
 // its background, since the list view that covers it paints the composed picture.
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"

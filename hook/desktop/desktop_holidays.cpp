@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "shared/holiday_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"

@@ -4,7 +4,6 @@
 #include <cinttypes>
 #include <cstring>
 
-#include "hook/debug_log.h"
 #include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/background_settings.h"
@@ -12,6 +11,7 @@
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
+#include "shared/win32/debug_log.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {

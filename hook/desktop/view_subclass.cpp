@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/desktop/background_build.h"
 #include "hook/desktop/calendar_text.h"
 #include "hook/desktop/clock_strip.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/logic/reminder_export.h"
+#include "shared/reminder_export.h"
 #include "calendar/holidays.h"
 #include "shared/ics_writer.h"
 

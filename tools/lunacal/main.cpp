@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/logic/reminder_export.h"
+#include "shared/reminder_export.h"
 #include "calendar/calendar_text.h"
 #include "tools/lunacal/command_line.h"
 #include "tools/lunacal/export_lines.h"

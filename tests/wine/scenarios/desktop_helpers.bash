@@ -26,9 +26,15 @@ desk_settings() {
     "$tool" "$@"
 }
 
+# The background fields of desk_reg_defaults: the records lunavis sends carry what it stored.
+DESK_BACKGROUND=()
+
 # desk_settings_hex [FIELD=VALUE ...]: a DisplaySettings record (96 bytes) in hexadecimal,
-# the defaults of the control application with white clock text and yellow calendar text.
-desk_settings_hex() { desk_settings hex clockColor=0xFFFFFF calendarColor=0x00FFFF "$@"; }
+# the defaults of the control application with white clock text and yellow calendar text
+# and the background of desk_reg_defaults.
+desk_settings_hex() {
+    desk_settings hex clockColor=0xFFFFFF calendarColor=0x00FFFF "${DESK_BACKGROUND[@]}" "$@"
+}
 
 desk_le32() {
     local v=$(($1 & 0xFFFFFFFF))
@@ -97,6 +103,7 @@ desk_reg_lines() {
 # lines) goes into the same file as it stands.
 desk_reg_defaults() {
     local file=$BED_RUN/defaults.reg arg fields=() lines=()
+    DESK_BACKGROUND=(desktopStyle="$1" desktopBackColor="$2")
     for arg in "${@:4}"; do
         case $arg in
         \[* | \"*) lines+=("$arg") ;;

@@ -6,7 +6,8 @@
 # once the tool has restored the procedures it saved; a second lunavis attaches cleanly. A
 # desktop item named outside code page 936 passes the subclasses unchanged. A lunavis killed
 # with its settings sheet open leaves no greyed clock menu to the next one. Garbage written
-# into the shared section by another program neither kills the shell nor stops the drawing.
+# into the shared section by another program neither kills the shell nor stops the drawing,
+# nor keeps the shell subclassed after 退出.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
@@ -83,7 +84,13 @@ for mode in "" windows; do
     check "$what: the shell lives on" bed_alive shell
     check "$what: the desktop is still drawn" wait_until 15 not desktop_is_plain "$what"
 done
+# 退出 after the garbage: each window is restored from what the shell saved itself.
+restores=$(log_count '^恢复(桌面|视图|时钟)进程$')
 lunavis_exit third
 check "lunavis ends" bed_wait_exit third 20
+check_eq "each of the three windows wrote its restore line" $((restores + 3)) \
+    "$(log_count '^恢复(桌面|视图|时钟)进程$')"
+check_eq "the shell's windows have their own procedures back" "$NONE_SUBCLASSED" \
+    "$(bed_shell subclassed)"
 check "the shell lives on at the end" bed_alive shell
 bed_finish

@@ -1,4 +1,4 @@
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 
 #include <windows.h>
 

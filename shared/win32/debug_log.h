@@ -1,5 +1,6 @@
-// The library's debug log: one line per call appended to "e:\lunadebug.txt", from
-// whichever process runs the caller. Without a drive E: nothing is written.
+// The debug log of the library and of lunavis (which writes its own lines, a shell restart,
+// there too): one line per call appended to "e:\lunadebug.txt", from whichever process runs
+// the caller. Without a drive E: nothing is written.
 #pragma once
 
 namespace luna {

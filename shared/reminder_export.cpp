@@ -1,4 +1,4 @@
-#include "app/logic/reminder_export.h"
+#include "shared/reminder_export.h"
 
 #include <cstdint>
 #include <cstdio>
