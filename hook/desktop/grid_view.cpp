@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "calendar/lunar.h"
-#include "hook/debug_log.h"
 #include "hook/desktop/day_tip_window.h"
 #include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/desktop.h"
@@ -17,6 +16,7 @@
 #include "shared/date_param.h"
 #include "shared/messages.h"
 #include "shared/settings_table.h"
+#include "shared/win32/debug_log.h"
 #include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
 
