@@ -68,13 +68,13 @@ check "off the grid the tip goes" wait_until 10 no_tip
 week_column='341 356 45 20' # its first number; without it, the empty first Sunday's
 check_eq "no week column yet" 0 "$(desk_count_where "$december" $week_column "$DESK_YELLOW")"
 desk_reg_fields showWeekNumbers=1
-desk_send_settings desktopStyle=2 desktopBackColor=0x404040 >/dev/null
+desk_send_settings >/dev/null
 weeks_drawn() {
     (($(desk_count_where "$(bed_screenshot weeks)" $week_column "$DESK_YELLOW") > 20))
 }
 check "the week numbers are drawn" wait_until 10 weeks_drawn
 desk_reg_fields showWeekNumbers=0
-desk_send_settings desktopStyle=2 desktopBackColor=0x404040 >/dev/null
+desk_send_settings >/dev/null
 
 # ---- an icon on the grid keeps its clicks
 probe send "$DESK_VIEW" LVM_SETITEMPOSITION 3 "$(lparam 545 436)" >/dev/null # over 8 December
