@@ -1,6 +1,6 @@
-// The month grid as something to use: which month it shows, where its title row, week
-// column and day cells lie, what a point of it stands for, and when it goes back to
-// today's month by itself.
+// The month grid as something to use: which month it shows, where its title row and week
+// column lie (the day cells: GridDayCell), what a point of it stands for, and when it goes
+// back to today's month by itself.
 //
 // The grid's own coordinates start at its top left corner (PanelGeometry::monthGrid). From
 // the top: the title row ("2026年12月" with the previous-month mark over the first day column, the
