@@ -138,6 +138,8 @@ HFONT MarkFont(HDC dc, int titleHeight) {
 const MonthGridLayout& LayOutShownMonth(Desktop& desktop, ShownMonth month, const LocalTime& now,
                                         int fontHeight) {
     GridView& grid = desktop.grid;
+    grid.hoverDay = 0; // a tip of the month drawn before would name the wrong day
+    HideDayTip();
     grid.shown = month;
     grid.away = !(month == ShownMonth{now.year, now.month});
     grid.layout = LayoutMonthGrid(desktop.panels, month, fontHeight, grid.weekNumbers);
