@@ -102,14 +102,10 @@ std::size_t ComposeDesktopCalendarText(const LocalTime& now, const DisplaySettin
         AppendWeekday(t, now);
     }
 
-    LunarDate d{};
-    d.year = now.year;
-    d.month = now.month;
-    d.day = now.day;
-    d.hour = now.hour;
-    if (ConvertToLunar(d) != 0) {
+    if (!IsSupportedDate(now.year, now.month, now.day)) {
         return t.Length();
     }
+    const LunarDate d = LunarOf(now.year, now.month, now.day, now.hour);
     AppendLunarText(t, d);
     AppendSolarTermLine(t, d);
 

@@ -156,11 +156,7 @@ void AddEvents(const Occasion& o, const std::string& uid, const IcsEvent& texts,
         }
         return;
     }
-    LunarDate from{};
-    from.year = range.first.year;
-    from.month = range.first.month;
-    from.day = range.first.day;
-    ConvertToLunar(from);
+    const LunarDate from = LunarOf(range.first.year, range.first.month, range.first.day);
     for (int lunarYear = from.lunarYear; lunarYear <= range.last.year; ++lunarYear) {
         GregorianDay due{};
         if (!LunarAnniversaryIn(lunarYear, o.month, o.leap, o.day, due)) {

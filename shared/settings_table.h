@@ -1,6 +1,6 @@
 // Where each field of DisplaySettings is stored: one row per field, read by the loader,
 // written by the pages' Apply, printed by the probes and encoded for the scenarios
-// (tools/settingsrec). Fields without a row live only in memory: the shutdown time and its
+// (tests/tools/settingsrec). Fields without a row live only in memory: the shutdown time and its
 // switch, the reserved and spare bytes.
 //
 // Kept apart on purpose: the font groups (FontName .. FontSizeTenths, a LOGFONT record of

@@ -16,8 +16,8 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
     char text[1024];
     const std::string holiday =
         HolidayTextLine(DesktopHolidays().Find(now.year, now.month, now.day));
-    ComposeDesktopCalendarText(now, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text,
+    ComposeDesktopCalendarText(now, desktop.settings, userGregorianFestivals, kFestivalSlots,
+                               userLunarFestivals, kFestivalSlots, text, sizeof text,
                                holiday.c_str());
     const RECT date = ToRect(desktop.panels.calendarText);
     RestoreBackground(desktop, date);

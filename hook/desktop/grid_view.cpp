@@ -213,8 +213,8 @@ void OnDayTipTimer(Desktop& desktop, HWND listView) {
     if (day == 0 || !desktop.Ready()) {
         return;
     }
-    const DayTipSources sources{&desktop.month,  m_Reminder,     kReminderSlots,
-                                m_LunarReminder, kReminderSlots, &DesktopHolidays()};
+    const DayTipSources sources{&desktop.month,     userReminders,  kReminderSlots,
+                                userLunarReminders, kReminderSlots, &DesktopHolidays()};
     char text[kDayTipMax];
     if (ComposeDayTip(day, sources, text, sizeof text) == 0) {
         return;

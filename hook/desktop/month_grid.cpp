@@ -85,8 +85,8 @@ void DrawMonthGrid(Desktop& desktop, int year, int month, int today) {
         return;
     }
     DesktopMonth& shown = desktop.month;
-    shown = BuildDesktopMonth(year, month, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                              m_SelfMerryLunch, kFestivalSlots);
+    shown = BuildDesktopMonth(year, month, desktop.settings, userGregorianFestivals, kFestivalSlots,
+                              userLunarFestivals, kFestivalSlots);
     FillHolidayMarks(DesktopHolidays(), year, month, shown.marks);
     HDC dc = desktop.gridWork.dc;
     const PixelRect grid = desktop.panels.monthGrid;

@@ -1,6 +1,7 @@
 // The month grid of the desktop picture, (W/3, H/3)-(W, H): a title row with the month and
 // its marks (grid_view.h), a weekday header, then one cell per day with its number and its
-// annotations (lunar day or month label or solar term, then the festivals), and the week
+// annotations (lunar day or month label or solar term, then the festivals), with the badge
+// of an official day off (休) or make-up workday (班) in its top right corner, and the week
 // numbers left of them when they are on. Today's cell is blue.
 #pragma once
 

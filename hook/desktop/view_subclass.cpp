@@ -123,7 +123,7 @@ void RedrawForTime(const luna::LocalTime& now) {
         luna::DrawClockStrip(desktop);
         luna::DrawCalendarText(desktop, now);
         luna::RefreshMonthGrid(desktop, now, 1);
-        if (luna::m_LunarReminder[0] != nullptr) {
+        if (luna::userLunarReminders[0] != nullptr) {
             luna::DrawReminderPanel(desktop); // the lunar reminders of the new day
         }
     }

@@ -18,10 +18,10 @@ DESK_ROW_H=75                    # (2W/3)/9
 
 # ---------------------------------------------------------------- records
 
-# desk_settings ARGS...: settingsrec of the native tree (tools/settingsrec), which encodes
+# desk_settings ARGS...: settingsrec of the native tree (tests/tools/settingsrec), which encodes
 # DisplaySettings records and their registry values from the product's own table of fields.
 desk_settings() {
-    local tool=$BED_NATIVE/tools/settingsrec/settingsrec
+    local tool=$BED_NATIVE/tests/tools/settingsrec/settingsrec
     [[ -x "$tool" ]] || { bed_note "settingsrec is not built in $BED_NATIVE"; return 1; }
     "$tool" "$@"
 }
@@ -200,9 +200,20 @@ desk_cell_of() {
 }
 
 # desk_today_cell: "X Y W H" of today's cell.
-desk_today_cell() { desk_cell_of "$(date +%F)"; }
+desk_today_cell() { desk_cell_of "$(bed_now +%F)"; }
 
-# desk_wait_second_below N: waits until the clock's second is below N (so that the next
-# few seconds stay in this minute).
-desk_second_below() { (($(date +%-S) < $1)); }
-desk_wait_second_below() { wait_until 65 desk_second_below "$1"; }
+# ---------------------------------------------------------------- the faked clock
+
+# desk_next_minute: the faked clock (BED_FAKETIME) jumps to second 2 of the next minute, so
+# that the checks that follow have the rest of that minute to themselves.
+desk_next_minute() { bed_faketime_set "@$((($(bed_now +%s) / 60 + 1) * 60 + 2))"; }
+
+# desk_later SECONDS: the faked clock jumps SECONDS ahead.
+desk_later() { bed_faketime_set "@$(($(bed_now +%s) + $1))"; }
+
+# desk_tick: the list view's tick runs at once (sent: it has run when this returns) and the
+# shell repaints, so a screenshot then shows whatever the tick drew.
+desk_tick() {
+    probe send "$DESK_VIEW" WM_TIMER "$kViewTimerId" 0 >/dev/null || fail "the tick was not sent"
+    bed_shell repaint >/dev/null
+}

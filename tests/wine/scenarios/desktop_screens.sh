@@ -9,7 +9,7 @@ BED_SCREEN=${BED_SCREEN:-3840x2160}          # room for the largest virtual desk
 BED_FAKETIME=${BED_FAKETIME:-"2027-01-15 10:00:00"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe "app/$BED_HOOK_DLL" tools/displaymode/displaymode.exe
+bed_require app/lunavis.exe "app/$BED_HOOK_DLL" tests/tools/displaymode/displaymode.exe
 bed_init
 
 # Every program runs inside one virtual desktop window (at the root's top left corner).
@@ -22,7 +22,7 @@ bed_shell_start
 desk_attach
 
 W=1024 H=768 TASKBAR=30
-screen_mode() { bed_wine "$BED_WIN64/tools/displaymode/displaymode.exe" "$@" | tr -d '\r'; }
+screen_mode() { bed_wine "$BED_WIN64/tests/tools/displaymode/displaymode.exe" "$@" | tr -d '\r'; }
 grid_row() { # the row height the grid uses for WEEKS weeks at W x H (and a third of it for
     # the title row above the weekday names)
     local rh=$((2 * W / 3 / 9)) room=$((H - TASKBAR - H / 3))

@@ -11,8 +11,8 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tools/garbage/lunagarbage.exe \
-    tools/winprobe/menureader.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tests/tools/section_garbage/sectiongarbage.exe \
+    tests/tools/winprobe/menureader.dll
 bed_init
 bed_shell_start --other-tool --wide-item
 
@@ -78,8 +78,8 @@ hook_dll=$(bed_winpath "$BED_WIN64/app/$BED_HOOK_DLL")
 for mode in "" windows; do
     what=${mode:-garbage}
     # shellcheck disable=SC2086 # no argument for the first mode
-    check "lunagarbage writes $what into the shared section" \
-        bed_wine "$BED_WIN64/tools/garbage/lunagarbage.exe" "$hook_dll" $mode
+    check "sectiongarbage writes $what into the shared section" \
+        bed_wine "$BED_WIN64/tests/tools/section_garbage/sectiongarbage.exe" "$hook_dll" $mode
     stir_shell
     check "$what: the shell lives on" bed_alive shell
     check "$what: the desktop is still drawn" wait_until 15 not desktop_is_plain "$what"

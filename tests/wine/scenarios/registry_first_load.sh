@@ -3,10 +3,10 @@
 # empty except for BackImage (the executable's folder followed by res\back.bmp), every
 # DisplaySettings field keeps its default, and no font can be read yet.
 source "$(dirname "$0")/../lib/bed.sh"
-bed_require tools/regprobe/regprobe.exe
+bed_require tests/tools/regprobe/regprobe.exe
 bed_init
 
-regprobe() { bed_wine "$BED_WIN64/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
+regprobe() { bed_wine "$BED_WIN64/tests/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
 
 out=$(regprobe load)
 field() { grep -m1 "^$1=" <<<"$out" | cut -d= -f2-; }
@@ -31,7 +31,7 @@ check_eq "the product keys exist" \
 values=$(grep -c '^"' "$export_file")
 check_eq "BackImage is the only value" 1 "$values"
 
-exe_folder=$(bed_winpath "$BED_WIN64/tools/regprobe")
+exe_folder=$(bed_winpath "$BED_WIN64/tests/tools/regprobe")
 check_eq "BackImage beside the executable" "$exe_folder\\res\\back.bmp" \
     "$(regprobe backimage | cut -d= -f2-)"
 
