@@ -62,6 +62,9 @@ constexpr char DeskTopBackColor[] = "DeskTopBackColor";
 constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
 constexpr char ReminderExact[] = "ReminderExact";
 constexpr char ReminderBkColor[] = "ReminderBkColor";
+// 1: the desktop's month grid shows ISO week numbers. Earlier versions neither write nor
+// read it.
+constexpr char WeekNumbers[] = "WeekNumbers";
 
 // Under the Run key of HKEY_CURRENT_USER (older versions: HKEY_LOCAL_MACHINE): the
 // executable's path, in double quotes, while autostart is on.

@@ -13,6 +13,7 @@
 #define IDC_CALENDAR_OWN_SOLAR 1095
 #define IDC_CALENDAR_OWN_LUNAR 1096
 #define IDC_CALENDAR_HOLIDAY_NOTE 1097
+#define IDC_CALENDAR_WEEK_NUMBERS 1130
 
 // Keeping the holiday data current: the import dialog, the status of the covered years and
 // the update from the internet.

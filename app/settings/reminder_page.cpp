@@ -21,6 +21,7 @@
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
 #include "calendar/lunar.h"
+#include "shared/date_param.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
@@ -125,6 +126,7 @@ const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
     MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &IDD_REMINDER::OnFont),
     MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &IDD_REMINDER::OnLunar),
     MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &IDD_REMINDER::OnExport),
+    MapMessage(kStartReminderOnMessage, &IDD_REMINDER::OnStartReminderOn),
 };
 
 IDD_REMINDER::IDD_REMINDER(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
@@ -376,9 +378,31 @@ void IDD_REMINDER::FillDateCombos(bool lunar) {
         }
         months.push_back(choice.text);
     }
+    int lunarDay = dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow);
+    if (started_ && monthRow == start_.month && dayRow == start_.day) {
+        selected = start_.lunarMonth; // the day picked on the desktop, as a lunar date
+        lunarDay = start_.lunarDay;
+    }
     FillTextCombo(page, IDC_REMINDER_MONTH, months, selected);
-    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(),
-                  dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow));
+    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(), lunarDay);
+}
+
+bool IDD_REMINDER::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
+    result = 0;
+    CivilDate date{};
+    ReminderStartRows rows{};
+    if (!UnpackDateParam(wParam, date) || !ReminderStartOn(date.year, date.month, date.day, rows)) {
+        return true;
+    }
+    HWND page = Window();
+    start_ = rows;
+    started_ = true;
+    CheckDlgButton(page, IDC_REMINDER_LUNAR, BST_UNCHECKED);
+    FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", rows.month);
+    FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", rows.day);
+    SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(page, IDC_REMINDER_TEXT)),
+                 TRUE);
+    return true;
 }
 
 bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {

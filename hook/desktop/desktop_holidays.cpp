@@ -38,11 +38,15 @@ void LoadDesktopHolidays(const char* folder) {
     }
 }
 
-const HolidayTable& DesktopHolidays() {
+const HolidayTable* DesktopHolidays() {
     if (!m_Holidays) {
-        m_Holidays = std::make_unique<HolidayTable>();
+        try {
+            m_Holidays = std::make_unique<HolidayTable>();
+        } catch (const std::bad_alloc&) {
+            return nullptr;
+        }
     }
-    return *m_Holidays;
+    return m_Holidays.get();
 }
 
 long ReloadDesktopHolidays(Desktop& desktop) {

@@ -12,8 +12,9 @@ struct Desktop;
 // written to the debug log once, here.
 void LoadDesktopHolidays(const char* folder);
 
-// The table in use: the shipped years alone until a folder was read.
-const HolidayTable& DesktopHolidays();
+// The table in use: the shipped years alone until a folder was read; null only when the
+// shell is out of memory (the desktop then shows no marks).
+const HolidayTable* DesktopHolidays();
 
 // UM_RELOADHOLIDAYS: Holidays.txt of the data folder read again and the picture redrawn with
 // its marks. Returns 1.
