@@ -214,7 +214,7 @@ void OnDayTipTimer(Desktop& desktop, HWND listView) {
         return;
     }
     const DayTipSources sources{&desktop.month,     userReminders,  kReminderSlots,
-                                userLunarReminders, kReminderSlots, &DesktopHolidays()};
+                                userLunarReminders, kReminderSlots, DesktopHolidays()};
     char text[kDayTipMax];
     if (ComposeDayTip(day, sources, text, sizeof text) == 0) {
         return;
