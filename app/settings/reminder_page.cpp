@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings/editor_controls.h"
+#include "app/settings/reminder_date_controls.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
 #include "shared/reminder_export.h"
@@ -28,13 +29,11 @@
 #include "shared/rem_files.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
-#include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {
 namespace {
 
-constexpr char kCaption[] = "岚溪工作室";
 constexpr char kNoFolderMessage[] = "File Name Get error!";
 constexpr char kCreateFailedMessage[] = "File Create error!";
 constexpr char kPartlyReadMessage[] =
@@ -47,20 +46,6 @@ constexpr char kNoBackupMessage[] =
 constexpr char kBackupBeforeSaveMessage[] =
     "无法为备忘录文件 %s 另存备份，提醒没有保存，原文件保持不变。";
 
-struct TimeCombo {
-    int id;
-    int first;
-    int last;
-};
-constexpr TimeCombo kTimeCombos[] = {
-    {IDC_REMINDER_MONTH, 1, 12},
-    {IDC_REMINDER_DAY, 1, 31},
-    {IDC_REMINDER_HOUR, 0, 23},
-    {IDC_REMINDER_MINUTE, 0, 59},
-};
-
-constexpr char kLunarMonthRefused[] = "“月”须为农历月份：1 到 12，闰月如“闰 4”，请重新选择。";
-constexpr char kLunarDayRefused[] = "“日”须为农历日子：初一到三十，请重新选择。";
 // The rules for lunar dates a year lacks, on the 农历 box's tip.
 constexpr char kLunarRulesTip[] =
     "农历备忘每年在它的农历日子提醒：\r\n"
@@ -70,16 +55,6 @@ constexpr char kLunarRulesTip[] =
 constexpr char kExportFailed[] = "日历文件写入失败。";
 constexpr char kExportFilter[] = "iCalendar 日历文件 (*.ics)|*.ics|所有文件 (*.*)|*.*||";
 constexpr char kExportName[] = "备忘录.ics";
-
-// Replaces a combo box's items by GBK texts, in their order, and selects one.
-void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, int selected) {
-    HWND combo = GetDlgItem(dialog, id);
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items) {
-        SendTextMessageGbk(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), item.c_str());
-    }
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
 
 // A tip for one control of the page, with line breaks; it goes with the page.
 void AddControlTip(HWND page, int id, const char* text) {
@@ -100,19 +75,6 @@ void AddControlTip(HWND page, int id, const char* text) {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 400);
     SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
-}
-
-int ComboOfField(ReminderField field) {
-    switch (field) {
-    case ReminderField::Month:
-        return IDC_REMINDER_MONTH;
-    case ReminderField::Day:
-        return IDC_REMINDER_DAY;
-    case ReminderField::Hour:
-        return IDC_REMINDER_HOUR;
-    default:
-        return IDC_REMINDER_MINUTE;
-    }
 }
 
 } // namespace
@@ -163,9 +125,7 @@ BOOL IDD_REMINDER::OnInitDialog() {
     TellReadOutcome(path, read, saveGuard_);
     TellReadOutcome(lunarPath, lunarRead, lunarSaveGuard_);
     ShowList();
-    for (const TimeCombo& combo : kTimeCombos) {
-        FillNumberCombo(Window(), combo.id, combo.first, combo.last, "%2d", 0);
-    }
+    FillReminderTimeCombos(Window());
     ShowButtons();
     return TRUE;
 }
@@ -173,11 +133,7 @@ BOOL IDD_REMINDER::OnInitDialog() {
 bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     HWND page = Window();
     std::string item;
-    if (IsDlgButtonChecked(page, IDC_REMINDER_LUNAR) == BST_CHECKED) {
-        if (!ComposeLunarFromControls(item)) {
-            return true;
-        }
-    } else if (!ComposeGregorianFromControls(item)) {
+    if (!ComposeReminderFromControls(page, item)) {
         return true;
     }
     // Clearing the editor counts as a change of its text; multi-line edit controls do not
@@ -188,60 +144,6 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     ShowList();
     ShowButtons();
     SetModified(true);
-    return true;
-}
-
-bool IDD_REMINDER::ComposeGregorianFromControls(std::string& item) {
-    HWND page = Window();
-    const std::string month = ControlText(page, IDC_REMINDER_MONTH);
-    const std::string day = ControlText(page, IDC_REMINDER_DAY);
-    const std::string hour = ControlText(page, IDC_REMINDER_HOUR);
-    const std::string minute = ControlText(page, IDC_REMINDER_MINUTE);
-    ReminderTime time{};
-    const ReminderField refused =
-        ReadReminderTime(month.c_str(), day.c_str(), hour.c_str(), minute.c_str(), &time);
-    if (refused != ReminderField::None) {
-        MessageBoxGbk(page, ReminderFieldMessage(refused), kCaption, MB_OK | MB_ICONEXCLAMATION);
-        SetFocus(GetDlgItem(page, ComboOfField(refused)));
-        return false;
-    }
-    const std::string text = ControlText(page, IDC_REMINDER_TEXT);
-    item = GregorianPageItem(ComposeReminderItem(time, text.c_str()));
-    return true;
-}
-
-bool IDD_REMINDER::ComposeLunarFromControls(std::string& item) {
-    HWND page = Window();
-    LunarStamp stamp{};
-    int refusedCombo = 0;
-    const char* message = nullptr;
-    ReminderTime time{};
-    const std::string hour = DlgItemTextGbk(page, IDC_REMINDER_HOUR);
-    const std::string minute = DlgItemTextGbk(page, IDC_REMINDER_MINUTE);
-    if (!ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &stamp.month,
-                             &stamp.leap)) {
-        refusedCombo = IDC_REMINDER_MONTH;
-        message = kLunarMonthRefused;
-    } else if (!ParseLunarDayText(DlgItemTextGbk(page, IDC_REMINDER_DAY).c_str(), &stamp.day)) {
-        refusedCombo = IDC_REMINDER_DAY;
-        message = kLunarDayRefused;
-    } else {
-        const ReminderField refused =
-            ReadReminderTime("1", "1", hour.c_str(), minute.c_str(), &time);
-        if (refused != ReminderField::None) {
-            refusedCombo = ComboOfField(refused);
-            message = ReminderFieldMessage(refused);
-        }
-    }
-    if (message != nullptr) {
-        MessageBoxGbk(page, message, kCaption, MB_OK | MB_ICONEXCLAMATION);
-        SetFocus(GetDlgItem(page, refusedCombo));
-        return false;
-    }
-    stamp.hour = time.hour;
-    stamp.minute = time.minute;
-    const std::string text = ControlText(page, IDC_REMINDER_TEXT);
-    item = LunarPageItem(ComposeLunarReminderItem(stamp, text.c_str()));
     return true;
 }
 
@@ -283,7 +185,7 @@ bool IDD_REMINDER::SaveReminders() {
         // A file read only in part is never saved over before a copy of it is kept.
         char message[800];
         std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, unguarded);
-        MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     } else {
         // Each file is replaced only once the new one is complete: a failed save keeps the old.
         saved = WriteReminderFile(path, records);
@@ -293,7 +195,7 @@ bool IDD_REMINDER::SaveReminders() {
             saved = saved && lunarRecords.empty();
         }
         if (!saved) {
-            MessageBoxGbk(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+            MessageBoxGbk(Window(), kCreateFailedMessage, kPageMessageCaption, MB_OKCANCEL);
         }
     }
     if (saved) {
@@ -320,7 +222,7 @@ void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read, Save
     } else {
         std::snprintf(message, sizeof message, kPartlyReadMessage, path, guard.BackupPath());
     }
-    MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
@@ -352,39 +254,10 @@ bool IDD_REMINDER::OnFont(WPARAM, LPARAM, LRESULT&) {
 }
 
 bool IDD_REMINDER::OnLunar(WPARAM, LPARAM, LRESULT&) {
-    FillDateCombos(IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED);
+    FillReminderDateCombos(Window(),
+                           IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED,
+                           started_ ? &start_ : nullptr);
     return true;
-}
-
-void IDD_REMINDER::FillDateCombos(bool lunar) {
-    HWND page = Window();
-    const int monthRow = SelectedRow(page, IDC_REMINDER_MONTH);
-    const int dayRow = SelectedRow(page, IDC_REMINDER_DAY);
-    if (!lunar) {
-        // Back from the lunar list: the month of the chosen row, the same day.
-        int month = 1;
-        bool leap = false;
-        ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &month, &leap);
-        FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", monthRow < 0 ? 0 : month - 1);
-        FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", dayRow < 0 ? 0 : dayRow);
-        return;
-    }
-    const std::vector<LunarMonthChoice> choices = LunarMonthChoices();
-    std::vector<std::string> months;
-    int selected = 0;
-    for (const LunarMonthChoice& choice : choices) {
-        if (!choice.leap && choice.month == monthRow + 1) {
-            selected = static_cast<int>(months.size());
-        }
-        months.push_back(choice.text);
-    }
-    int lunarDay = dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow);
-    if (started_ && monthRow == start_.month && dayRow == start_.day) {
-        selected = start_.lunarMonth; // the day picked on the desktop, as a lunar date
-        lunarDay = start_.lunarDay;
-    }
-    FillTextCombo(page, IDC_REMINDER_MONTH, months, selected);
-    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(), lunarDay);
 }
 
 bool IDD_REMINDER::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
@@ -435,7 +308,7 @@ bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
     char path[kPathCapacity];
     if (StoreExactGbk(dialog.Path(), path) != GbkFit::kOk ||
         !WriteFileReplacing(path, ics.data(), ics.size())) {
-        MessageBoxGbk(page, kExportFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(page, kExportFailed, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     return true;
 }
@@ -451,7 +324,7 @@ bool IDD_REMINDER::FilePath(char (&path)[260]) {
     char exePath[kPathCapacity] = {};
     if (ModulePathGbk(nullptr, exePath, sizeof exePath) != GbkFit::kOk ||
         !ReminderPagePath(exePath, path, sizeof path)) {
-        MessageBoxGbk(Window(), kNoFolderMessage, kCaption, MB_OKCANCEL);
+        MessageBoxGbk(Window(), kNoFolderMessage, kPageMessageCaption, MB_OKCANCEL);
         return false;
     }
     return true;

@@ -52,13 +52,6 @@ class IDD_REMINDER : public PropertyPage {
     bool FilePath(char (&path)[260]);
     // The lunar reminders' file beside it (false when the path does not fit).
     static bool LunarFilePath(const char (&path)[260], char (&lunarPath)[260]);
-    // Fills the month and day lists for Gregorian or lunar dates, keeping the positions
-    // chosen where the new list has them.
-    void FillDateCombos(bool lunar);
-    // Adds a lunar reminder from the month, day, hour and minute lists; false after telling
-    // the user which field was refused.
-    bool ComposeLunarFromControls(std::string& item);
-    bool ComposeGregorianFromControls(std::string& item);
     void ShowList();
     void ShowButtons();
     void TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard);
