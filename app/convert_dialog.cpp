@@ -1,6 +1,7 @@
 #include "app/convert_dialog.h"
 
 #include "app/app_holidays.h"
+#include "app/logic/holiday_import.h"
 #include "app/settings/editor_controls.h"
 #include "app/logic/convert_view.h"
 #include "app/res/convert_dialog_ids.h"
@@ -84,8 +85,11 @@ void ConvertDialog::FillMonth(int year, int month) {
         SetDlgItemTextGbk(dialog, IDC_CONVERT_DAY_FIRST + k, view.cells[k].number);
         SetDlgItemTextGbk(dialog, IDC_CONVERT_LABEL_FIRST + k, view.cells[k].label);
     }
-    SetDlgItemTextGbk(dialog, IDC_CONVERT_HOLIDAY_NOTE,
-                      ConvertHolidayNote(AppHolidays(), year).c_str());
+    std::string note = ConvertHolidayNote(AppHolidays(), year);
+    if (const HolidayYear* shownYear = AppHolidays().Year(year)) { // and where it came from
+        note += "；" + std::to_string(year) + " 年" + HolidaySourceWords(*shownYear);
+    }
+    SetDlgItemTextGbk(dialog, IDC_CONVERT_HOLIDAY_NOTE, note.c_str());
 }
 
 } // namespace luna

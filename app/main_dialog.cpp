@@ -1,18 +1,21 @@
 #include "app/main_dialog.h"
 
 #include "app/app_holidays.h"
+#include "app/holiday_update.h"
 
 #include "app/settings/about_dialog.h"
 #include "app/desktop_windows.h"
 #include "app/framework/application.h"
 #include "app/logic/system_page_rules.h"
 #include "app/res/resource_ids.h"
+#include "app/settings/reminder_page.h"
 #include "app/settings/settings_copy.h"
 #include "app/settings/sheet_launch.h"
 #include "app/timed_shutdown.h"
 #include "app/tray_icon.h"
 #include "shared/win32/debug_log.h"
 #include "hook/lunahook.h"
+#include "shared/date_param.h"
 #include "shared/messages.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
@@ -59,6 +62,8 @@ const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapMessage(WM_TIMER, &MainDialog::OnTimer),
     MapMessage(UM_TRAYICON, &MainDialog::OnTrayIcon),
     MapMessage(UM_REMINDER, &MainDialog::OnReminder),
+    MapMessage(UM_NEWREMINDERON, &MainDialog::OnNewReminderOn),
+    MapMessage(UM_HOLIDAYFETCHED, &MainDialog::OnHolidayFetched),
 };
 
 MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
@@ -111,6 +116,8 @@ BOOL MainDialog::OnInitDialog() {
     AddTrayIcon(trayIcon_);
     ShowWindow(Window(), SW_HIDE);
     LoadAppHolidays(Window());
+    InitHolidayUpdate(Window());
+    CheckHolidayUpdate();
     return TRUE;
 }
 
@@ -229,13 +236,14 @@ bool MainDialog::OnHelp(WPARAM, LPARAM, LRESULT& result) {
 }
 
 bool MainDialog::OnTimer(WPARAM, LPARAM, LRESULT&) {
-    // Whatever the timer: the timed shutdown is the only thing it serves.
+    // Whatever the timer: it serves the timed shutdown and the daily holiday check.
     SYSTEMTIME now;
     GetLocalTime(&now);
     if (state_.settings.shutdownArmed != 0) {
         CheckShutdown(shutdown_, state_.settings, Window(), now, &state_.powerOffRefused);
     }
-    return false; // then the default processing
+    CheckHolidayUpdate(); // the daily fetch of the holiday data, when it is on
+    return false;         // then the default processing
 }
 
 bool MainDialog::OnTrayIcon(WPARAM, LPARAM lParam, LRESULT& result) {
@@ -289,6 +297,29 @@ bool MainDialog::OnReminder(WPARAM wParam, LPARAM, LRESULT& result) {
     return true;
 }
 
+// A day double-clicked on the desktop's month grid: a new reminder on it, on the reminder
+// page. An open sheet comes forward on that day; otherwise the sheet opens and the request,
+// posted again with lParam kSheetJustOpened, reaches the page from inside the sheet's loop.
+// Whatever is not a real date in 1900-2099 is ignored.
+bool MainDialog::OnNewReminderOn(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    CivilDate date{};
+    if (!UnpackDateParam(wParam, date)) {
+        return true;
+    }
+    if (HWND sheet = OpenSettingsSheet(Window())) {
+        SetForegroundWindow(sheet);
+        SendMessageA(sheet, PSM_SETCURSEL, kReminderPageIndex, 0);
+        if (auto page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))) {
+            SendMessageA(page, kStartReminderOnMessage, wParam, 0);
+        }
+    } else if (lParam != static_cast<LPARAM>(kSheetJustOpened)) {
+        PostMessageA(Window(), UM_NEWREMINDERON, wParam, static_cast<LPARAM>(kSheetJustOpened));
+        OpenSettings();
+    }
+    return true;
+}
+
 void MainDialog::PostSheetState(WPARAM open) {
     // Without a list view there is nobody to tell (a null window would post to ourselves).
     if (state_.desktopListView != nullptr) {
@@ -312,12 +343,25 @@ void MainDialog::ExitPath() {
     }
     exiting_ = true;
     KillTimer(Window(), kMainTimerId);
+    StopHolidayUpdate(); // waits a second at most
     EndHook();
     RemoveTrayIcon(Window());
     RedrawWindow(GetDesktopWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_ERASENOW);
     instanceEvent_.Close();
     EndDialog(IDOK);
+}
+
+// A fetch of the holiday data ended: what passed is stored; "立即更新" gets its report.
+bool MainDialog::OnHolidayFetched(WPARAM, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    const std::string report = FinishHolidayUpdate(lParam);
+    if (!report.empty() && !exiting_) {
+        HWND sheet = OpenSettingsSheet(Window());
+        MessageBoxGbk(sheet != nullptr ? sheet : Window(), report.c_str(), "lunavis",
+                      MB_OK | MB_ICONINFORMATION);
+    }
+    return true;
 }
 
 void MainDialog::ShowAbout() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "calendar/gbk_bytes.h"
 #include "calendar/lunar.h"
 
 namespace luna {
@@ -161,7 +162,8 @@ int ReadYearLine(std::string_view line, std::string& notice) {
         return 0;
     }
     line = Trim(line);
-    notice.assign(line.substr(0, kNoticeMax));
+    // A long title is cut at a character, never inside one.
+    notice.assign(line.data(), GbkCutLength(line.data(), std::min(line.size(), kNoticeMax)));
     return year;
 }
 

@@ -16,11 +16,15 @@ cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"
 for target in fuzz_reminder_file fuzz_festival_file fuzz_text_mode fuzz_registry_settings \
-    fuzz_hook_pipeline fuzz_hook_registry fuzz_lunar_reminder_file fuzz_holiday_text; do
+    fuzz_hook_pipeline fuzz_hook_registry fuzz_lunar_reminder_file fuzz_holiday_text \
+    fuzz_holiday_notice fuzz_holiday_json; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
+    seeds=()
+    # Our notices seed the notice reader: its mutations are truncated and garbled notices.
+    [[ "$target" == fuzz_holiday_notice ]] && seeds=(tests/shared/notices)
     echo "fuzz: $target for ${seconds}s"
-    "$build/$target" "$corpus" -max_total_time="$seconds" -max_len=16384 -rss_limit_mb=1024 \
+    "$build/$target" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -max_len=16384 -rss_limit_mb=1024 \
         -artifact_prefix="$build/artifacts/$target-" -print_final_stats=0 2>"$build/$target.log" || {
         tail -n 40 "$build/$target.log"
         echo "fuzz: $target failed" >&2

@@ -62,10 +62,18 @@ constexpr char DeskTopBackColor[] = "DeskTopBackColor";
 constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
 constexpr char ReminderExact[] = "ReminderExact";
 constexpr char ReminderBkColor[] = "ReminderBkColor";
+// 1: the desktop's month grid shows ISO week numbers. Earlier versions neither write nor
+// read it.
+constexpr char WeekNumbers[] = "WeekNumbers";
 
 // Under the Run key of HKEY_CURRENT_USER (older versions: HKEY_LOCAL_MACHINE): the
 // executable's path, in double quotes, while autostart is on.
 constexpr char DeskTop[] = "DeskTop";
+
+// Under the calender key: the update of the holiday data from the internet.
+constexpr char HolidayUpdate[] = "HolidayUpdate";         // DWORD: 1 when it is on
+constexpr char HolidayUpdateUrls[] = "HolidayUpdateUrls"; // REG_SZ: addresses, ';' between
+constexpr char HolidayUpdateDay[] = "HolidayUpdateDay";   // REG_SZ: "YYYY-MM-DD" last tried
 } // namespace regvalue
 
 // Registry value types, numbered as Windows numbers them.

@@ -72,4 +72,25 @@ void StoreSettings(RegistryStore& hkcu, const DisplaySettings& settings,
     StoreSettings(hkcu, settings, offsets, N);
 }
 
+// Values stored beside the record: lunavis writes them from its pages, and lunahook reads
+// them itself with the one registry reader (the record that crosses processes keeps its 96
+// bytes). A missing or refused value counts as the row's default.
+struct SideSettingRow {
+    const char* name; // as the scenarios and probes spell it
+    const char* keyPath;
+    const char* valueName;
+    std::uint32_t defaultNumber;
+};
+
+// The week-number column of the desktop's month grid (calendar page, off by default).
+extern const SideSettingRow kWeekNumbersSetting;
+
+// The side row of a name; null when there is none.
+const SideSettingRow* FindSideSetting(const char* name);
+
+// The stored number, or the default. `access` as for ReadRegValue.
+std::uint32_t ReadSideSetting(RegistryStore& hkcu, const SideSettingRow& row,
+                              RegAccess access = RegAccess::All);
+void StoreSideSetting(RegistryStore& hkcu, const SideSettingRow& row, std::uint32_t number);
+
 } // namespace luna

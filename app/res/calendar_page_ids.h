@@ -13,3 +13,11 @@
 #define IDC_CALENDAR_OWN_SOLAR 1095
 #define IDC_CALENDAR_OWN_LUNAR 1096
 #define IDC_CALENDAR_HOLIDAY_NOTE 1097
+#define IDC_CALENDAR_WEEK_NUMBERS 1130
+
+// Keeping the holiday data current: the import dialog, the status of the covered years and
+// the update from the internet.
+#define IDC_CALENDAR_HOLIDAY_STATUS 1150
+#define IDC_CALENDAR_HOLIDAY_IMPORT 1151
+#define IDC_CALENDAR_HOLIDAY_UPDATE 1152
+#define IDC_CALENDAR_HOLIDAY_UPDATE_NOW 1153

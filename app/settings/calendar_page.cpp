@@ -9,6 +9,7 @@
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
 #include "shared/win32/wide_text.h"
+#include "shared/win32/win_registry.h"
 
 namespace luna {
 
@@ -22,6 +23,10 @@ const MessageEntry<MessageHandler<IDD_CALENDER>> IDD_CALENDER::kMessages[] = {
     MapNotification(IDC_CALENDAR_TERMS, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_SOLAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_LUNAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_WEEK_NUMBERS, BN_CLICKED, &IDD_CALENDER::OnWeekNumbers),
+    MapNotification(IDC_CALENDAR_HOLIDAY_IMPORT, BN_CLICKED, &IDD_CALENDER::OnHolidayImport),
+    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE, BN_CLICKED, &IDD_CALENDER::OnHolidayUpdateTick),
+    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE_NOW, BN_CLICKED, &IDD_CALENDER::OnHolidayUpdateNow),
 };
 
 IDD_CALENDER::IDD_CALENDER(ControlState& state) : PropertyPage(DLG_CALENDAR_PAGE), state_(state) {}
@@ -38,7 +43,10 @@ BOOL IDD_CALENDER::OnInitDialog() {
     SetTicked(page, IDC_CALENDAR_TERMS, s.solarTerms);
     SetTicked(page, IDC_CALENDAR_OWN_SOLAR, s.ownSolar);
     SetTicked(page, IDC_CALENDAR_OWN_LUNAR, s.ownLunar);
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    SetTicked(page, IDC_CALENDAR_WEEK_NUMBERS, WeekNumbersTicked(currentUser));
     SetDlgItemTextGbk(page, IDC_CALENDAR_HOLIDAY_NOTE, HolidayCoverageNote(AppHolidays()).c_str());
+    ShowHolidayStatus(true);
     flags_.fontChanged = false;
     return TRUE;
 }
@@ -83,6 +91,12 @@ bool IDD_CALENDER::OnFestivalSwitch(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
+bool IDD_CALENDER::OnWeekNumbers(WPARAM, LPARAM, LRESULT&) {
+    flags_.weekNumbersChanged = true;
+    SetModified(true);
+    return true;
+}
+
 FestivalSwitches IDD_CALENDER::ReadSwitches() const {
     HWND page = Window();
     FestivalSwitches s;
@@ -91,12 +105,14 @@ FestivalSwitches IDD_CALENDER::ReadSwitches() const {
     s.solarTerms = IsTicked(page, IDC_CALENDAR_TERMS);
     s.ownSolar = IsTicked(page, IDC_CALENDAR_OWN_SOLAR);
     s.ownLunar = IsTicked(page, IDC_CALENDAR_OWN_LUNAR);
+    s.weekNumbers = IsTicked(page, IDC_CALENDAR_WEEK_NUMBERS);
     return s;
 }
 
 bool IDD_CALENDER::OnApply() {
     PageContext apply(state_, Window());
     ApplyCalendarPage(apply.context, flags_, font_, ReadSwitches());
+    ApplyHolidayUpdateTick();
     return true;
 }
 

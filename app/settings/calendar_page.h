@@ -23,6 +23,14 @@ class IDD_CALENDER : public PropertyPage {
     bool OnFestivals(WPARAM, LPARAM, LRESULT&);
     bool OnConvert(WPARAM, LPARAM, LRESULT&);
     bool OnFestivalSwitch(WPARAM, LPARAM, LRESULT&);
+    bool OnWeekNumbers(WPARAM, LPARAM, LRESULT&);
+
+    // Keeping the holiday data current (calendar_page_holidays.cpp).
+    bool OnHolidayImport(WPARAM, LPARAM, LRESULT&);
+    bool OnHolidayUpdateTick(WPARAM, LPARAM, LRESULT&);
+    bool OnHolidayUpdateNow(WPARAM, LPARAM, LRESULT&);
+    void ShowHolidayStatus(bool withTick); // and the update tick as stored
+    void ApplyHolidayUpdateTick();
 
     FestivalSwitches ReadSwitches() const;
 

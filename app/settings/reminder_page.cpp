@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "app/exe_path.h"
 #include "app/settings/calendar_export.h"
 #include "app/settings/editor_controls.h"
+#include "app/settings/reminder_date_controls.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
 #include "app/logic/reminder_item.h"
@@ -17,18 +19,17 @@
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
 #include "calendar/lunar.h"
+#include "shared/date_param.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/rem_files.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
-#include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {
 namespace {
 
-constexpr char kCaption[] = "岚溪工作室";
 constexpr char kNoFolderMessage[] = "File Name Get error!";
 constexpr char kCreateFailedMessage[] = "File Create error!";
 constexpr char kPartlyReadMessage[] =
@@ -41,36 +42,12 @@ constexpr char kNoBackupMessage[] =
 constexpr char kBackupBeforeSaveMessage[] =
     "无法为备忘录文件 %s 另存备份，提醒没有保存，原文件保持不变。";
 
-struct TimeCombo {
-    int id;
-    int first;
-    int last;
-};
-constexpr TimeCombo kTimeCombos[] = {
-    {IDC_REMINDER_MONTH, 1, 12},
-    {IDC_REMINDER_DAY, 1, 31},
-    {IDC_REMINDER_HOUR, 0, 23},
-    {IDC_REMINDER_MINUTE, 0, 59},
-};
-
-constexpr char kLunarMonthRefused[] = "“月”须为农历月份：1 到 12，闰月如“闰 4”，请重新选择。";
-constexpr char kLunarDayRefused[] = "“日”须为农历日子：初一到三十，请重新选择。";
 // The rules for lunar dates a year lacks, on the 农历 box's tip.
 constexpr char kLunarRulesTip[] =
     "农历备忘每年在它的农历日子提醒：\r\n"
     "1. 三十日：在只有二十九天的月份里落在二十九日；\r\n"
     "2. 闰月：在有这个闰月的年份落在闰月，没有时落在同一个月份的平月；\r\n"
     "3. 平月：从不落在其后的闰月。";
-
-// Replaces a combo box's items by GBK texts, in their order, and selects one.
-void FillTextCombo(HWND dialog, int id, const std::vector<std::string>& items, int selected) {
-    HWND combo = GetDlgItem(dialog, id);
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items) {
-        SendTextMessageGbk(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), item.c_str());
-    }
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
 
 // A tip for one control of the page, with line breaks; it goes with the page.
 void AddControlTip(HWND page, int id, const char* text) {
@@ -93,19 +70,6 @@ void AddControlTip(HWND page, int id, const char* text) {
     SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
 }
 
-int ComboOfField(ReminderField field) {
-    switch (field) {
-    case ReminderField::Month:
-        return IDC_REMINDER_MONTH;
-    case ReminderField::Day:
-        return IDC_REMINDER_DAY;
-    case ReminderField::Hour:
-        return IDC_REMINDER_HOUR;
-    default:
-        return IDC_REMINDER_MINUTE;
-    }
-}
-
 } // namespace
 
 const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
@@ -117,6 +81,7 @@ const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
     MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &IDD_REMINDER::OnFont),
     MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &IDD_REMINDER::OnLunar),
     MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &IDD_REMINDER::OnExport),
+    MapMessage(kStartReminderOnMessage, &IDD_REMINDER::OnStartReminderOn),
 };
 
 IDD_REMINDER::IDD_REMINDER(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
@@ -153,9 +118,7 @@ BOOL IDD_REMINDER::OnInitDialog() {
     TellReadOutcome(path, read, saveGuard_);
     TellReadOutcome(lunarPath, lunarRead, lunarSaveGuard_);
     ShowList();
-    for (const TimeCombo& combo : kTimeCombos) {
-        FillNumberCombo(Window(), combo.id, combo.first, combo.last, "%2d", 0);
-    }
+    FillReminderTimeCombos(Window());
     ShowButtons();
     return TRUE;
 }
@@ -163,11 +126,7 @@ BOOL IDD_REMINDER::OnInitDialog() {
 bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     HWND page = Window();
     std::string item;
-    if (IsDlgButtonChecked(page, IDC_REMINDER_LUNAR) == BST_CHECKED) {
-        if (!ComposeLunarFromControls(item)) {
-            return true;
-        }
-    } else if (!ComposeGregorianFromControls(item)) {
+    if (!ComposeReminderFromControls(page, item)) {
         return true;
     }
     // Clearing the editor counts as a change of its text; multi-line edit controls do not
@@ -178,60 +137,6 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     ShowList();
     ShowButtons();
     SetModified(true);
-    return true;
-}
-
-bool IDD_REMINDER::ComposeGregorianFromControls(std::string& item) {
-    HWND page = Window();
-    const std::string month = ControlText(page, IDC_REMINDER_MONTH);
-    const std::string day = ControlText(page, IDC_REMINDER_DAY);
-    const std::string hour = ControlText(page, IDC_REMINDER_HOUR);
-    const std::string minute = ControlText(page, IDC_REMINDER_MINUTE);
-    ReminderTime time{};
-    const ReminderField refused =
-        ReadReminderTime(month.c_str(), day.c_str(), hour.c_str(), minute.c_str(), &time);
-    if (refused != ReminderField::None) {
-        MessageBoxGbk(page, ReminderFieldMessage(refused), kCaption, MB_OK | MB_ICONEXCLAMATION);
-        SetFocus(GetDlgItem(page, ComboOfField(refused)));
-        return false;
-    }
-    const std::string text = ControlText(page, IDC_REMINDER_TEXT);
-    item = GregorianPageItem(ComposeReminderItem(time, text.c_str()));
-    return true;
-}
-
-bool IDD_REMINDER::ComposeLunarFromControls(std::string& item) {
-    HWND page = Window();
-    LunarStamp stamp{};
-    int refusedCombo = 0;
-    const char* message = nullptr;
-    ReminderTime time{};
-    const std::string hour = DlgItemTextGbk(page, IDC_REMINDER_HOUR);
-    const std::string minute = DlgItemTextGbk(page, IDC_REMINDER_MINUTE);
-    if (!ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &stamp.month,
-                             &stamp.leap)) {
-        refusedCombo = IDC_REMINDER_MONTH;
-        message = kLunarMonthRefused;
-    } else if (!ParseLunarDayText(DlgItemTextGbk(page, IDC_REMINDER_DAY).c_str(), &stamp.day)) {
-        refusedCombo = IDC_REMINDER_DAY;
-        message = kLunarDayRefused;
-    } else {
-        const ReminderField refused =
-            ReadReminderTime("1", "1", hour.c_str(), minute.c_str(), &time);
-        if (refused != ReminderField::None) {
-            refusedCombo = ComboOfField(refused);
-            message = ReminderFieldMessage(refused);
-        }
-    }
-    if (message != nullptr) {
-        MessageBoxGbk(page, message, kCaption, MB_OK | MB_ICONEXCLAMATION);
-        SetFocus(GetDlgItem(page, refusedCombo));
-        return false;
-    }
-    stamp.hour = time.hour;
-    stamp.minute = time.minute;
-    const std::string text = ControlText(page, IDC_REMINDER_TEXT);
-    item = LunarPageItem(ComposeLunarReminderItem(stamp, text.c_str()));
     return true;
 }
 
@@ -273,7 +178,7 @@ bool IDD_REMINDER::SaveReminders() {
         // A file read only in part is never saved over before a copy of it is kept.
         char message[800];
         std::snprintf(message, sizeof message, kBackupBeforeSaveMessage, unguarded);
-        MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
     } else {
         // Each file is replaced only once the new one is complete: a failed save keeps the old.
         saved = WriteReminderFile(path, records);
@@ -283,7 +188,7 @@ bool IDD_REMINDER::SaveReminders() {
             saved = saved && lunarRecords.empty();
         }
         if (!saved) {
-            MessageBoxGbk(Window(), kCreateFailedMessage, kCaption, MB_OKCANCEL);
+            MessageBoxGbk(Window(), kCreateFailedMessage, kPageMessageCaption, MB_OKCANCEL);
         }
     }
     if (saved) {
@@ -310,7 +215,7 @@ void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read, Save
     } else {
         std::snprintf(message, sizeof message, kPartlyReadMessage, path, guard.BackupPath());
     }
-    MessageBoxGbk(Window(), message, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
@@ -342,39 +247,32 @@ bool IDD_REMINDER::OnFont(WPARAM, LPARAM, LRESULT&) {
 }
 
 bool IDD_REMINDER::OnLunar(WPARAM, LPARAM, LRESULT&) {
-    FillDateCombos(IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED);
+    FillReminderDateCombos(Window(),
+                           IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED,
+                           started_ ? &start_ : nullptr);
     return true;
 }
 
-void IDD_REMINDER::FillDateCombos(bool lunar) {
+bool IDD_REMINDER::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
+    result = 0;
+    CivilDate date{};
+    ReminderStartRows rows{};
+    if (!UnpackDateParam(wParam, date) || !ReminderStartOn(date.year, date.month, date.day, rows)) {
+        return true;
+    }
     HWND page = Window();
-    const int monthRow = SelectedRow(page, IDC_REMINDER_MONTH);
-    const int dayRow = SelectedRow(page, IDC_REMINDER_DAY);
-    if (!lunar) {
-        // Back from the lunar list: the month of the chosen row, the same day.
-        int month = 1;
-        bool leap = false;
-        ParseLunarMonthText(DlgItemTextGbk(page, IDC_REMINDER_MONTH).c_str(), &month, &leap);
-        FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", monthRow < 0 ? 0 : month - 1);
-        FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", dayRow < 0 ? 0 : dayRow);
-        return;
-    }
-    const std::vector<LunarMonthChoice> choices = LunarMonthChoices();
-    std::vector<std::string> months;
-    int selected = 0;
-    for (const LunarMonthChoice& choice : choices) {
-        if (!choice.leap && choice.month == monthRow + 1) {
-            selected = static_cast<int>(months.size());
-        }
-        months.push_back(choice.text);
-    }
-    FillTextCombo(page, IDC_REMINDER_MONTH, months, selected);
-    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(),
-                  dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow));
+    start_ = rows;
+    started_ = true;
+    CheckDlgButton(page, IDC_REMINDER_LUNAR, BST_UNCHECKED);
+    FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", rows.month);
+    FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", rows.day);
+    SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(page, IDC_REMINDER_TEXT)),
+                 TRUE);
+    return true;
 }
 
 bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
-    ExportToCalendarFile(Window(), list_.Items(), kCaption);
+    ExportToCalendarFile(Window(), list_.Items(), kPageMessageCaption);
     return true;
 }
 
@@ -389,7 +287,7 @@ bool IDD_REMINDER::FilePath(char (&path)[260]) {
     char exePath[kPathCapacity] = {};
     if (ModulePathGbk(nullptr, exePath, sizeof exePath) != GbkFit::kOk ||
         !ReminderPagePath(exePath, path, sizeof path)) {
-        MessageBoxGbk(Window(), kNoFolderMessage, kCaption, MB_OKCANCEL);
+        MessageBoxGbk(Window(), kNoFolderMessage, kPageMessageCaption, MB_OKCANCEL);
         return false;
     }
     return true;

@@ -10,10 +10,16 @@
 #include "app/control_state.h"
 #include "app/framework/property_page.h"
 #include "app/logic/reminder_list.h"
+#include "app/logic/reminder_start.h"
 #include "app/logic/sheet_font_choice.h"
 #include "shared/file_replace.h"
 
 namespace luna {
+
+// Sent to the page: a new reminder on a day (wParam: the date, shared/date_param.h). The
+// date lists stand on that day, 农历 unticked but ready with its lunar date, and the text
+// field takes the keyboard.
+constexpr UINT kStartReminderOnMessage = WM_APP + 1;
 
 class IDD_REMINDER : public PropertyPage {
   public:
@@ -40,18 +46,12 @@ class IDD_REMINDER : public PropertyPage {
     bool OnFont(WPARAM, LPARAM, LRESULT&);
     bool OnLunar(WPARAM, LPARAM, LRESULT&);
     bool OnExport(WPARAM, LPARAM, LRESULT&);
+    bool OnStartReminderOn(WPARAM, LPARAM, LRESULT&);
 
     // The page's file beside the executable; false after telling the user it has none.
     bool FilePath(char (&path)[260]);
     // The lunar reminders' file beside it (false when the path does not fit).
     static bool LunarFilePath(const char (&path)[260], char (&lunarPath)[260]);
-    // Fills the month and day lists for Gregorian or lunar dates, keeping the positions
-    // chosen where the new list has them.
-    void FillDateCombos(bool lunar);
-    // Adds a lunar reminder from the month, day, hour and minute lists; false after telling
-    // the user which field was refused.
-    bool ComposeLunarFromControls(std::string& item);
-    bool ComposeGregorianFromControls(std::string& item);
     void ShowList();
     void ShowButtons();
     void TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard);
@@ -64,6 +64,9 @@ class IDD_REMINDER : public PropertyPage {
     bool fontChanged_ = false;
     SaveOverGuard saveGuard_;
     SaveOverGuard lunarSaveGuard_; // the same for LunarReminder.rem
+    // The day a reminder was started on from the desktop: 农历 then shows its lunar date.
+    ReminderStartRows start_{};
+    bool started_ = false;
 };
 
 } // namespace luna

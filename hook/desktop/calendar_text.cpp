@@ -14,8 +14,9 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
         return;
     }
     char text[1024];
+    const HolidayTable* holidays = DesktopHolidays();
     const std::string holiday =
-        HolidayTextLine(DesktopHolidays().Find(now.year, now.month, now.day));
+        holidays == nullptr ? "" : HolidayTextLine(holidays->Find(now.year, now.month, now.day));
     ComposeDesktopCalendarText(now, desktop.settings, userGregorianFestivals, kFestivalSlots,
                                userLunarFestivals, kFestivalSlots, text, sizeof text,
                                holiday.c_str());

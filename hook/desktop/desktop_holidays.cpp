@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "hook/desktop/background_build.h"
+#include "hook/desktop/desktop.h"
+#include "hook/desktop/reminders.h"
 #include "shared/win32/debug_log.h"
 #include "shared/holiday_file.h"
 #include "shared/path_rules.h"
@@ -35,11 +38,26 @@ void LoadDesktopHolidays(const char* folder) {
     }
 }
 
-const HolidayTable& DesktopHolidays() {
+const HolidayTable* DesktopHolidays() {
     if (!m_Holidays) {
-        m_Holidays = std::make_unique<HolidayTable>();
+        try {
+            m_Holidays = std::make_unique<HolidayTable>();
+        } catch (const std::bad_alloc&) {
+            return nullptr;
+        }
     }
-    return *m_Holidays;
+    return m_Holidays.get();
+}
+
+long ReloadDesktopHolidays(Desktop& desktop) {
+    char folder[kPathCapacity];
+    if (DesktopDataFolder(folder)) {
+        LoadDesktopHolidays(folder);
+        if (desktop.Ready()) {
+            RedrawPicture(desktop);
+        }
+    }
+    return 1;
 }
 
 void FreeDesktopHolidays() {

@@ -6,12 +6,19 @@
 
 namespace luna {
 
+struct Desktop;
+
 // Reads Holidays.txt from the folder (ending in a backslash); each bad line of the file is
 // written to the debug log once, here.
 void LoadDesktopHolidays(const char* folder);
 
-// The table in use: the shipped years alone until a folder was read.
-const HolidayTable& DesktopHolidays();
+// The table in use: the shipped years alone until a folder was read; null only when the
+// shell is out of memory (the desktop then shows no marks).
+const HolidayTable* DesktopHolidays();
+
+// UM_RELOADHOLIDAYS: Holidays.txt of the data folder read again and the picture redrawn with
+// its marks. Returns 1.
+long ReloadDesktopHolidays(Desktop& desktop);
 
 // Drops the table at detach.
 void FreeDesktopHolidays();

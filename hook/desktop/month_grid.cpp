@@ -4,6 +4,7 @@
 
 #include "calendar/names.h"
 #include "hook/desktop/desktop_holidays.h"
+#include "hook/desktop/grid_view.h"
 #include "hook/desktop/reminders.h"
 #include "shared/win32/wide_text.h"
 
@@ -86,16 +87,21 @@ void DrawMonthGrid(Desktop& desktop, int year, int month, int today) {
     DesktopMonth& shown = desktop.month;
     shown = BuildDesktopMonth(year, month, desktop.settings, userGregorianFestivals, kFestivalSlots,
                               userLunarFestivals, kFestivalSlots);
-    FillHolidayMarks(DesktopHolidays(), year, month, shown.marks);
+    if (const HolidayTable* holidays = DesktopHolidays()) {
+        FillHolidayMarks(*holidays, year, month, shown.marks);
+    }
     HDC dc = desktop.gridWork.dc;
     const PixelRect grid = desktop.panels.monthGrid;
     const PixelSize work = desktop.panels.calendarSurface;
     BitBlt(dc, 0, 0, work.width, work.height, desktop.background.dc, grid.left, grid.top, SRCCOPY);
 
-    const int weeks = PlaceDay(shown.firstWeekday, shown.daysInMonth).row + 1;
     TEXTMETRICA font{};
     GetTextMetricsA(dc, &font);
-    const GridMetrics cells = ComputeGridMetrics(desktop.panels, weeks, font.tmHeight);
+    const MonthGridLayout& layout =
+        LayOutShownMonth(desktop, {year, month}, CurrentLocalTime(), font.tmHeight);
+    const GridMetrics& cells = layout.cells;
+    DrawGridTitle(desktop, dc, kHeaderRed);
+    DrawWeekColumn(desktop, dc);
 
     for (int column = 0; column < 7; ++column) {
         DrawInColor(dc, kWeekdayNames[column], GridHeaderCell(cells, column),

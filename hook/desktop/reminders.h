@@ -7,6 +7,7 @@
 
 #include "calendar/local_time.h"
 #include "hook/logic/lunar_due.h"
+#include "shared/registry_layout.h"
 
 namespace luna {
 
@@ -29,6 +30,10 @@ std::size_t LunarRemindersDueOn(const LocalTime& day, ReminderEntry (&out)[kRemi
 // Reads the four files from the folder of BackImage. Returns 1 when that folder was
 // found, whether or not any file opened, and 0 otherwise.
 int LoadReminderFiles();
+
+// The folder of the background picture (ending in a backslash), where the reminder,
+// festival and holiday files lie. False when BackImage names no folder.
+bool DesktopDataFolder(char (&folder)[kPathCapacity]);
 
 // Shows, one after another, every reminder due in the given minute (its date, hour and
 // minute; the second is not looked at): those of Reminder.rem, then the lunar ones due that

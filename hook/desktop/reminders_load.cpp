@@ -71,12 +71,16 @@ template <std::size_t N> class HeapCopySink final : public HookRecordSink {
 
 } // namespace
 
-int LoadReminderFiles() {
+bool DesktopDataFolder(char (&folder)[kPathCapacity]) {
     char backImage[kPathCapacity];
     WinRegistry currentUser(HKEY_CURRENT_USER);
     ReadBackImageFrom(currentUser, backImage); // "" when unreadable
+    return FolderOfPath(backImage, folder);
+}
+
+int LoadReminderFiles() {
     char folder[kPathCapacity];
-    if (!FolderOfPath(backImage, folder)) {
+    if (!DesktopDataFolder(folder)) {
         return 0;
     }
 

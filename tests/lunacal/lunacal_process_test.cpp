@@ -123,3 +123,18 @@ TEST_F(Lunacal, HolidaysOfCoveredAndUncoveredYears) {
     EXPECT_NE(missing.err, "");
     EXPECT_NE(Run("month --list 2026 10").out.find(u8"\n10\t9月大\t班\n"), std::string::npos);
 }
+
+// A notice (here GBK) prints what the shipped data says of its year; one it cannot read
+// exits 2 quoting the sentence.
+TEST_F(Lunacal, HolidaysOfANotice) {
+    const Outcome read = Run(std::string("holidays --notice ") + LUNA_NOTICE_DIR "/2025.txt");
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, Run("holidays 2025").out);
+    std::ofstream(dir_ + "/bad") << u8"国务院办公厅关于2027年部分节假日安排的通知\n"
+                                 << u8"一、元旦：1月1日（周四）放假。\n";
+    const Outcome bad = Run("holidays --notice " + dir_ + "/bad");
+    std::remove((dir_ + "/bad").c_str());
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find(u8"“1月1日（周四）放假”"), std::string::npos) << bad.err;
+}

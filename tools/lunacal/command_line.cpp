@@ -179,14 +179,21 @@ ParseResult ParseHolidays(const std::vector<std::string>& args, const Clock& clo
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--years") {
             command.action = Action::HolidayYears;
+        } else if (args[i] == "--notice") {
+            if (i + 1 >= args.size() || !command.noticeFile.empty()) {
+                return Fail("--notice needs one file (see lunacal --help)");
+            }
+            command.action = Action::HolidayNotice;
+            command.noticeFile = args[++i];
         } else if (!args[i].empty() && args[i][0] == '-') {
             return Fail("unknown option " + Quoted(args[i]) + " (see lunacal --help)");
         } else {
             rest.push_back(args[i]);
         }
     }
-    if (rest.size() > 1 || (command.action == Action::HolidayYears && !rest.empty())) {
-        return Fail("holidays takes a year, or --years (see lunacal --help)");
+    if (rest.size() > 1 || (command.action != Action::Holidays && !rest.empty()) ||
+        (command.action == Action::HolidayNotice && args.size() != 3)) {
+        return Fail("holidays takes a year, --years or --notice FILE (see lunacal --help)");
     }
     if (!rest.empty() && !ParseNumber(rest[0], 0, rest[0].size(), 4, 4, command.date.year)) {
         return Fail("invalid year " + Quoted(rest[0]) + " (expected YYYY)");
@@ -317,7 +324,7 @@ const char* UsageText() {
            "       lunacal month [--list] [YYYY MM]\n"
            "       lunacal export FROM TO\n"
            "       lunacal ics [--years N] [--from YYYY-MM-DD] [--holidays] FILE.rem...\n"
-           "       lunacal holidays [YYYY | --years]\n"
+           "       lunacal holidays [YYYY | --years | --notice FILE]\n"
            "       lunacal --help\n"
            "\n"
            "Chinese lunar calendar for the Gregorian years 1900 to 2099.\n"
@@ -346,11 +353,15 @@ const char* UsageText() {
            "      alarm at its minute; festivals of Solar.rem and Lunch.rem as all-day\n"
            "      events in the same way. With --holidays, the official days off and\n"
            "      make-up workdays of the span as all-day events too.\n"
-           "  lunacal holidays [YYYY | --years]\n"
+           "  lunacal holidays [YYYY | --years | --notice FILE]\n"
            "      The official days off and make-up workdays that the notice of a year\n"
            "      (default: this year) sets, one per line in date order: the date, a\n"
            "      tab, 休 or 班, a tab and the holiday. A year without a notice in the\n"
-           "      data prints nothing and exits 3. With --years: the years covered.\n"
+           "      data prints nothing and exits 3. With --years: the years covered, each\n"
+           "      with a tab and the notices it comes from.\n"
+           "      With --notice: the days of the notice in FILE (the text as published,\n"
+           "      UTF-8 or GBK), in the same form; exit 2 with the sentence it could not\n"
+           "      read. A notice that changes one holiday is laid over the year's data.\n"
            "\n"
            "Any command that shows the marks takes --holidays-file FILE: the user's\n"
            "Holidays.txt (GBK), whose years add to or replace the shipped ones.\n"

@@ -18,7 +18,17 @@ struct Clock {
     int hour;
 };
 
-enum class Action { Help, DayText, Month, Export, Ics, Holidays, HolidayYears, HolidaysHelp };
+enum class Action {
+    Help,
+    DayText,
+    Month,
+    Export,
+    Ics,
+    Holidays,
+    HolidayYears,
+    HolidaysHelp,
+    HolidayNotice
+};
 
 struct Command {
     Action action = Action::Help;
@@ -30,6 +40,7 @@ struct Command {
     std::vector<std::string> files; // Ics: the reminder files
     bool holidays = false;          // Ics: the marked days as all-day events too
     std::string holidayFile;        // --holidays-file: the user's Holidays.txt, or ""
+    std::string noticeFile;         // HolidayNotice: the notice to read
 };
 
 struct ParseResult {

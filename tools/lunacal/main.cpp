@@ -11,6 +11,7 @@
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
 #include "tools/lunacal/holiday_view.h"
+#include "tools/lunacal/notice_command.h"
 #include "tools/lunacal/month_view.h"
 #include "shared/gbk_text.h"
 #include "shared/holiday_file.h"
@@ -162,9 +163,18 @@ int Run(const Command& command, const HolidayTable& holidays, GbkOutput& out) {
         out.Write(RenderHolidayYear(*year));
         break;
     }
+    case Action::HolidayNotice: {
+        GbkOutput err(stderr);
+        const int status = RunHolidayNotice(command.noticeFile, holidays, out, err);
+        err.Flush();
+        if (status != 0) {
+            return status;
+        }
+        break;
+    }
     case Action::HolidayYears:
         for (const int year : holidays.Years()) {
-            out.Write(std::to_string(year) + "\n");
+            out.Write(std::to_string(year) + "\t" + holidays.Year(year)->notice + "\n");
         }
         break;
     case Action::DayText: {

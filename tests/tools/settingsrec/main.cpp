@@ -7,7 +7,8 @@
 //                                       .reg file (REGEDIT4), one "[HKEY_CURRENT_USER\..]"
 //                                       section per key
 //
-// FIELD is a member name of DisplaySettings (showSeconds, calendarColor, ...). VALUE is a
+// FIELD is a member name of DisplaySettings (showSeconds, calendarColor, ...), or for reg the
+// name of a value stored beside the record (showWeekNumbers). VALUE is a
 // number (decimal or 0x hexadecimal) or, for a separator, its text. Exit code 2 on bad
 // usage: an unknown field or a value that is not a number.
 #include <cstdio>
@@ -78,51 +79,84 @@ int PrintHex(int count, char** assignments) {
     return 0;
 }
 
-void PrintRegText(const char* text) {
-    std::printf("\"");
+std::string RegText(const char* text) {
+    std::string quoted = "\"";
     for (const char* c = text; *c != '\0'; ++c) {
         if (*c == '\\' || *c == '"') {
-            std::printf("\\");
+            quoted += '\\';
         }
-        std::printf("%c", *c);
+        quoted += *c;
     }
-    std::printf("\"");
+    return quoted + "\"";
+}
+
+// One line of a .reg file under its key.
+struct RegLine {
+    std::string key;
+    std::string line; // "\"Name\"=..."
+};
+
+std::string DwordLine(const char* valueName, std::uint32_t number) {
+    char text[96];
+    std::snprintf(text, sizeof text, "\"%s\"=dword:%08lx", valueName,
+                  static_cast<unsigned long>(number));
+    return text;
+}
+
+// A value stored beside the record (settings_table.h), as FIELD=NUMBER.
+bool AssignSide(const char* assignment, std::vector<RegLine>& lines) {
+    const char* equals = std::strchr(assignment, '=');
+    const SideSettingRow* row =
+        equals == nullptr ? nullptr : FindSideSetting(std::string(assignment, equals).c_str());
+    std::uint32_t number = 0;
+    if (row == nullptr || !ParseNumber(equals + 1, &number)) {
+        return false;
+    }
+    lines.push_back({row->keyPath, DwordLine(row->valueName, number)});
+    return true;
 }
 
 int PrintReg(int count, char** assignments) {
     DisplaySettings settings = DefaultDisplaySettings();
     std::vector<const SettingRow*> rows;
+    std::vector<RegLine> lines;
     for (int i = 0; i < count; ++i) {
+        if (AssignSide(assignments[i], lines)) {
+            continue;
+        }
         const SettingRow* row = nullptr;
         if (!Assign(assignments[i], settings, &row)) {
             return kExitBadUsage;
         }
         rows.push_back(row);
     }
-    std::vector<std::string> keys; // in the order they first appear
+    std::vector<RegLine> recordLines;
     for (const SettingRow* row : rows) {
+        if (row->kind == SettingKind::Separator) {
+            recordLines.push_back({row->keyPath, "\"" + std::string(row->valueName) + "\"=" +
+                                                     RegText(SettingText(settings, *row).text)});
+        } else {
+            recordLines.push_back(
+                {row->keyPath, DwordLine(row->valueName, SettingNumber(settings, *row))});
+        }
+    }
+    lines.insert(lines.begin(), recordLines.begin(), recordLines.end());
+    std::vector<std::string> keys; // in the order they first appear
+    for (const RegLine& line : lines) {
         bool seen = false;
         for (const std::string& key : keys) {
-            seen = seen || key == row->keyPath;
+            seen = seen || key == line.key;
         }
         if (!seen) {
-            keys.push_back(row->keyPath);
+            keys.push_back(line.key);
         }
     }
     for (const std::string& key : keys) {
         std::printf("[HKEY_CURRENT_USER\\%s]\n", key.c_str());
-        for (const SettingRow* row : rows) {
-            if (key != row->keyPath) {
-                continue;
+        for (const RegLine& line : lines) {
+            if (line.key == key) {
+                std::printf("%s\n", line.line.c_str());
             }
-            std::printf("\"%s\"=", row->valueName);
-            if (row->kind == SettingKind::Separator) {
-                PrintRegText(SettingText(settings, *row).text);
-            } else {
-                std::printf("dword:%08lx",
-                            static_cast<unsigned long>(SettingNumber(settings, *row)));
-            }
-            std::printf("\n");
         }
         std::printf("\n");
     }

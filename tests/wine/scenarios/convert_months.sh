@@ -199,7 +199,7 @@ read_grid
 first=$(date -d 2026-10-01 +%w)
 check_eq "October 2026: 1st off, 8th plain, 10th a make-up workday" " 1休| 8|10班" \
     "${NUMBER[first]}|${NUMBER[first + 7]}|${NUMBER[first + 9]}"
-check_eq "October 2026: how far the data goes" "节假日安排已收录至 2026 年" \
+check_eq "October 2026: how far the data goes" "节假日安排已收录至 2026 年；2026 年随程序提供" \
     "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_HOLIDAY_NOTE")"
 bed_screenshot convert-2026-10 >/dev/null
 

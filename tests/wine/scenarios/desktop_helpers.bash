@@ -11,7 +11,7 @@ DESK_CLOCK='682 0 342 42'        # (2W/3, 0)-(W, H/18)
 DESK_CALTEXT='682 42 342 214'    # (2W/3, H/18)-(W, H/3)
 DESK_REMINDER='341 0 341 256'    # (W/3, 0)-(2W/3, H/3)
 DESK_GRID='341 256 683 456'      # (W/3, H/3)-(W, H), cut at the taskbar (y 712 on)
-DESK_GRID_HEADER='341 256 683 75'
+DESK_GRID_HEADER='341 281 683 75'
 DESK_LEFT='0 80 341 620'         # the left third below the icons: background only
 DESK_CELL_W=97                   # (2W/3)/7
 DESK_ROW_H=75                    # (2W/3)/9
@@ -184,8 +184,9 @@ desk_diff() {
 }
 
 # desk_cell_of DATE: "X Y W H" of the date's cell in the month grid of its month (below the
-# weekday row). The rows are 75 pixels high unless the month's weeks would then reach the
-# taskbar (y 738): a six-week month shares the 482 rows from y 256 among its seven rows.
+# title row and the weekday row). The rows are 75 pixels high, the title row a third of
+# that, unless the month's weeks would then reach the taskbar (y 738): a six-week month
+# shares the 482 rows from y 256 among its seven rows and the title row.
 desk_cell_of() {
     local first day days k rows rh=$DESK_ROW_H month
     month=$(date -d "$1" +%Y-%m-01)
@@ -194,8 +195,8 @@ desk_cell_of() {
     days=$(date -d "$month +1 month -1 day" +%-d)
     k=$((first + day - 1))
     rows=$(((first + days + 6) / 7 + 1))
-    ((rows * rh > 482)) && rh=$((482 / rows))
-    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + (k / 7 + 1) * rh)) $DESK_CELL_W "$rh"
+    ((rows * rh + rh / 3 > 482)) && rh=$((3 * 482 / (3 * rows + 1)))
+    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + rh / 3 + (k / 7 + 1) * rh)) $DESK_CELL_W "$rh"
 }
 
 # desk_today_cell: "X Y W H" of today's cell.

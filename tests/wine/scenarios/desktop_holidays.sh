@@ -23,6 +23,7 @@ desk_attach
 check "lunavis names the bad line" wait_until 20 probe msgbox lunavis
 check_match "in its message" '第3行' "$(probe msgbox lunavis)"
 probe click '#32770[lunavis]/@IDOK' >/dev/null || fail "cannot close the message"
+probe wait-gone '#32770[lunavis]' 10 >/dev/null || fail "the message stayed open"
 check_eq "the desktop logs the bad line once" 1 "$(bed_debug_log | grep -c '^Holidays.txt 第3行：')"
 
 off='$1 == 214 && $2 == 48 && $3 == 49' # the 休 badge

@@ -30,7 +30,7 @@ check "calendar text in the clock colour" \
     test "$(desk_count_where "$shot" $DESK_CALTEXT "$white")" -gt 200
 check "month grid in the calendar colour" test "$(desk_count_where "$shot" $DESK_GRID "$yellow")" -gt 500
 check "weekday header red" test "$(desk_count_where "$shot" $DESK_GRID_HEADER "$red")" -gt 50
-check_eq "no red below the header" 0 "$(desk_count_where "$shot" 341 331 683 381 "$red")"
+check_eq "no red below the header" 0 "$(desk_count_where "$shot" 341 356 683 381 "$red")"
 cell=$(desk_today_cell)
 today_blue=$(desk_count_where "$shot" $cell "$blue")
 check "today's cell blue ($cell)" test "$today_blue" -gt 20

@@ -59,8 +59,11 @@ constexpr NamedNumber kNames[] = {
     {"WM_RBUTTONDBLCLK", 0x0206},
     {"WM_MBUTTONDOWN", 0x0207},
     {"WM_MBUTTONUP", 0x0208},
+    {"WM_MOUSELEAVE", 0x02A3},
+    {"LVM_SETITEMPOSITION", 0x100F},
     {"WM_USER", 0x0400},
     {"BM_CLICK", 0x00F5},
+    {"BM_GETCHECK", 0x00F0},
     {"IDOK", 1},
     {"IDCANCEL", 2},
     {"IDABORT", 3},
@@ -76,6 +79,7 @@ constexpr NamedNumber kNames[] = {
     {"UM_CLOCKMENU", UM_CLOCKMENU},
     {"UM_HELP", UM_HELP},
     {"UM_RELOADBACK", UM_RELOADBACK},
+    {"UM_NEWREMINDERON", UM_NEWREMINDERON},
 };
 
 } // namespace

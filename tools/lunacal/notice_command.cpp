@@ -1,0 +1,53 @@
+#include "tools/lunacal/notice_command.h"
+
+#include <cstdio>
+
+#include "shared/holiday_amend.h"
+#include "shared/holiday_notice.h"
+#include "shared/notice_text.h"
+#include "tools/lunacal/holiday_view.h"
+
+namespace luna::lunacal {
+namespace {
+
+constexpr int kExitBadInput = 2;
+
+// At most one byte more than a notice may have, so a larger file is told as such.
+bool ReadBytes(const std::string& path, std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    bytes.resize(kMaxOutsideTextBytes + 1);
+    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file));
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+} // namespace
+
+int RunHolidayNotice(const std::string& path, const HolidayTable& holidays, GbkOutput& out,
+                     GbkOutput& err) {
+    std::string bytes;
+    if (!ReadBytes(path, bytes)) {
+        err.Write("lunacal: cannot read " + path + "\n");
+        return kExitBadInput;
+    }
+    const NoticeReading reading = ReadHolidayNotice(bytes);
+    if (!reading.ok) {
+        err.Write("lunacal: " + path + ": " + reading.reason +
+                  (reading.stoppedAt.empty() ? "" : "：“" + reading.stoppedAt + "”") + "\n");
+        return kExitBadInput;
+    }
+    HolidayYear year;
+    std::string reason;
+    if (!ApplyNotice(reading, holidays.Year(reading.year), year, reason)) {
+        err.Write("lunacal: " + path + ": " + reason + "\n");
+        return kExitBadInput;
+    }
+    out.Write(RenderHolidayYear(year));
+    return 0;
+}
+
+} // namespace luna::lunacal
