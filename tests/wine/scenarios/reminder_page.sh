@@ -5,7 +5,8 @@
 # hand-typed combo box texts (a number in range is taken, anything else refused with a
 # message), the saved file and the list after reopening, "File Create error!" when the
 # "res" folder is missing (Save stays on), a stale temporary file of a killed save left
-# alone, and the reminder font written under the reminder key by Apply.
+# alone, the export to a calendar file with the user's festivals, and the reminder font
+# written under the reminder key by Apply.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
@@ -153,6 +154,27 @@ check_eq "the stale file is left alone" "stale" "$(cat "$EDITORS_APP/res/Reminde
 check "no temporary file of its own is left" \
     test -z "$(ls "$EDITORS_APP/res" | grep -v -e '^back.bmp$' -e '^Reminder.rem$' -e '^Reminder.re~$')"
 rm "$EDITORS_APP/res/Reminder.re~"
+
+# ---- the export: the list and the user's festivals as a calendar file where the user says,
+# written through the safe save
+solar=$EDITORS_APP/res/Solar.rem
+for text in ' 1 1自家节' FFFF; do
+    printf '%s' "$text" | iconv -f UTF-8 -t GBK >"$BED_RUN/.record" || fail "cannot encode $text"
+    head -c $((30 - $(stat -c %s "$BED_RUN/.record"))) /dev/zero >>"$BED_RUN/.record"
+    cat "$BED_RUN/.record" >>"$solar"
+done
+probe click "$REMINDER_PAGE/@$IDC_REMINDER_EXPORT" >/dev/null
+save_dialog=$(probe wait-owned "$SHEET" 20 | cut -d' ' -f1)
+[[ -n "$save_dialog" ]] || fail "the save dialog did not open"
+probe set-text "$save_dialog/@$cmb13/ComboBox/Edit" "$(bed_winpath "$BED_RUN/export.ics")" \
+    >/dev/null || fail "no file name box"
+probe press "$save_dialog/@IDOK" >/dev/null
+probe wait-gone "$save_dialog" 10 >/dev/null || fail "the save dialog did not close"
+exported() { grep -q 'END:VCALENDAR' "$BED_RUN/export.ics" 2>/dev/null; }
+check "the export writes the calendar file" wait_until 10 exported
+check "with the user's festival" grep -q '自家节' "$BED_RUN/export.ics"
+check "no temporary file beside it" test -z "$(ls "$BED_RUN" | grep '^export\.ics\.~')"
+rm "$solar"
 
 # ---- the reminder font: chosen in the font dialog, written and sent by Apply
 probe click "$REMINDER_PAGE/@$IDC_REMINDER_FONT" >/dev/null
