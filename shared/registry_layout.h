@@ -62,6 +62,10 @@ constexpr char DeskTopBackColor[] = "DeskTopBackColor";
 constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
 constexpr char ReminderExact[] = "ReminderExact";
 constexpr char ReminderBkColor[] = "ReminderBkColor";
+// Since 1.2, beside the record: how the picture is placed (PictureFit, picture_fit.h) and
+// whether the desktop's texts get an outline (0 or 1).
+constexpr char DeskTopFit[] = "DeskTopFit";
+constexpr char TextOutline[] = "TextOutline";
 
 // Under the Run key of HKEY_CURRENT_USER (older versions: HKEY_LOCAL_MACHINE): the
 // executable's path, in double quotes, while autostart is on.
@@ -80,7 +84,9 @@ constexpr std::uint32_t kRegDword = 4;
 constexpr std::uint32_t kPathCapacity = 260;
 constexpr std::uint32_t kFontNameReadCapacity = 80;
 
-// The default background picture, relative to the executable's folder.
-constexpr char kDefaultBackImageName[] = "res\\back.bmp";
+// The default background picture, relative to the executable's folder, and the name it had
+// before 1.2 (a BackImage naming that one beside the executable means the new one).
+constexpr char kDefaultBackImageName[] = "res\\back.png";
+constexpr char kOldDefaultBackImageName[] = "res\\back.bmp";
 
 } // namespace luna
