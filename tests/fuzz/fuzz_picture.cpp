@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "hook/logic/picture_placement.h"
-#include "hook/logic/picture_scale.h"
+#include "shared/picture_placement.h"
+#include "shared/picture_scale.h"
 #include "shared/picture_header.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "hook/logic/picture_placement.h"
+#include "shared/picture_placement.h"
 
 namespace luna {
 

@@ -1,4 +1,4 @@
-#include "hook/logic/picture_scale.h"
+#include "shared/picture_scale.h"
 
 #include <algorithm>
 #include <new>

@@ -1,10 +1,10 @@
-#include "hook/logic/picture_placement.h"
+#include "shared/picture_placement.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "hook/logic/picture_scale.h"
+#include "shared/picture_scale.h"
 
 namespace luna {
 namespace {

@@ -1,4 +1,4 @@
-#include "hook/logic/picture_placement.h"
+#include "shared/picture_placement.h"
 
 #include <algorithm>
 #include <cstdlib>
