@@ -10,7 +10,7 @@
 namespace luna {
 
 // Numbered as stored. Stretch is 0, so a registry without the value keeps the picture
-// stretched as every version before 1.2 drew it.
+// stretched as earlier versions drew it.
 enum class PictureFit : std::uint32_t {
     Stretch = 0, // 拉伸: the whole picture on the whole screen, the aspect given up
     Fill = 1,    // 填充: covers the screen keeping the aspect; the overhang is cut off

@@ -62,7 +62,7 @@ constexpr char DeskTopBackColor[] = "DeskTopBackColor";
 constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
 constexpr char ReminderExact[] = "ReminderExact";
 constexpr char ReminderBkColor[] = "ReminderBkColor";
-// Since 1.2, beside the record: how the picture is placed (PictureFit, picture_fit.h) and
+// Beside the record (newer than it): how the picture is placed (PictureFit, picture_fit.h) and
 // whether the desktop's texts get an outline (0 or 1).
 constexpr char DeskTopFit[] = "DeskTopFit";
 constexpr char TextOutline[] = "TextOutline";
@@ -85,7 +85,7 @@ constexpr std::uint32_t kPathCapacity = 260;
 constexpr std::uint32_t kFontNameReadCapacity = 80;
 
 // The default background picture, relative to the executable's folder, and the name it had
-// before 1.2 (a BackImage naming that one beside the executable means the new one).
+// earlier versions (a BackImage naming that one beside the executable means the new one).
 constexpr char kDefaultBackImageName[] = "res\\back.png";
 constexpr char kOldDefaultBackImageName[] = "res\\back.bmp";
 
