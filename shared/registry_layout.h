@@ -85,7 +85,7 @@ constexpr std::uint32_t kPathCapacity = 260;
 constexpr std::uint32_t kFontNameReadCapacity = 80;
 
 // The default background picture, relative to the executable's folder, and the name it had
-// earlier versions (a BackImage naming that one beside the executable means the new one).
+// in earlier versions (a BackImage naming that one beside the executable means the new one).
 constexpr char kDefaultBackImageName[] = "res\\back.png";
 constexpr char kOldDefaultBackImageName[] = "res\\back.bmp";
 

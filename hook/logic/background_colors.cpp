@@ -36,4 +36,12 @@ ColorRef RandomBackgroundColor(std::uint32_t seed) {
     return MakeColor(red, green, blue);
 }
 
+ColorRef OutlineColorFor(ColorRef text) {
+    const int luma =
+        (299 * static_cast<int>(text & 0xFF) + 587 * static_cast<int>(text >> 8 & 0xFF) +
+         114 * static_cast<int>(text >> 16 & 0xFF)) /
+        1000;
+    return luma >= 128 ? MakeColor(0, 0, 0) : MakeColor(255, 255, 255);
+}
+
 } // namespace luna

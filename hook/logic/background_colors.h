@@ -43,4 +43,8 @@ class RandomDraws {
 // Three draws in the order red, green, blue, each scaled onto 0-255.
 ColorRef RandomBackgroundColor(std::uint32_t seed);
 
+// The outline drawn around text of this colour ("文字描边"): black around light text, white
+// around dark text (by the text's luma).
+ColorRef OutlineColorFor(ColorRef text);
+
 } // namespace luna
