@@ -3,9 +3,10 @@
 #include <commctrl.h>
 
 #include "hook/debug_log.h"
-#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop.h"
 #include "hook/desktop/desktop_surfaces.h"
-#include "hook/desktop/overlay.h"
+#include "hook/desktop/overlay_fonts.h"
+#include "hook/desktop/reminder_panel.h"
 #include "hook/desktop/reminders.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
@@ -28,12 +29,12 @@ HWND AttachTarget(LPARAM lParam, const luna::LocalSubclass& record, HWND sharedT
 
 // What a dead lunavis may have left in this process's copy of the library (it stays
 // pinned in the shell): the sheet flag, the date last drawn, fonts, files and surfaces.
-void ResetAttachmentState() {
-    luna::m_SheetOpen = 0;
-    luna::ResetDateKey(luna::m_LastDate);
+void ResetAttachmentState(luna::Desktop& desktop) {
+    desktop.sheetOpen = 0;
+    luna::ResetDateKey(desktop.gridDate);
     luna::FreeReminderCopies();
-    luna::ReleaseSurfaces();
-    luna::ReleaseOverlayFonts();
+    luna::ReleaseSurfaces(desktop);
+    luna::ReleaseOverlayFonts(desktop);
 }
 
 // The first-time work of each target.
@@ -64,8 +65,9 @@ void SubclassView(HWND window) {
         return;
     }
     // Nothing runs between the attach and here: the window's next message finds it all new.
-    ResetAttachmentState();
-    luna::CreateSurfaces();
+    luna::Desktop& desktop = luna::ViewDesktop();
+    ResetAttachmentState(desktop);
+    luna::CreateSurfaces(desktop);
     state.m_ViewOldProc = record.previous;
     SetWindowLongPtrW(window, GWL_EXSTYLE,
                       GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_NOPARENTNOTIFY);
@@ -73,7 +75,7 @@ void SubclassView(HWND window) {
     // changed from outside it; here, inside the shell, it can.
     SetClassLongPtrW(window, GCL_STYLE, GetClassLongPtrW(window, GCL_STYLE) | CS_DBLCLKS);
     SetTimer(window, luna::kViewTimerId, 1000, nullptr);
-    luna::DrawReminderPanel();
+    luna::DrawReminderPanel(desktop);
     InvalidateRect(window, nullptr, TRUE);
     luna::WriteDebugLogf("视图窗口过程替代成功,替代前的窗口过程:%" PRIXPTR "\n",
                          luna::HandleBits(record.previous));

@@ -15,7 +15,7 @@ class SettingsMessageSink {
     virtual ~SettingsMessageSink() = default;
     // WM_COPYDATA with dwData = code and `size` bytes of `data`.
     virtual void SendCopy(std::uint32_t code, const void* data, std::uint32_t size) = 0;
-    // UM_RELOADBACK: rebuild the desktop background from the registry.
+    // UM_RELOADBACK: the background picture (BackImage) changed.
     virtual void SendReloadBackground() = 0;
 };
 

@@ -171,7 +171,7 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
         backgroundChanged = true;
     }
     if (backgroundChanged) {
-        context.sink.SendReloadBackground();
+        SendDisplaySettings(context); // the desktop takes the style and colour from it
     }
     return outcome;
 }

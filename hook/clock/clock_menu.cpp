@@ -1,13 +1,14 @@
 #include "hook/clock/clock_menu.h"
 
-#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/desktop.h"
 #include "shared/clock_menu.h"
 #include "shared/win32/clock_menu_popup.h"
 
 namespace luna {
 
 HMENU BuildClockMenu() {
-    return CreateClockMenuPopup(ComposeClockMenu(m_SheetOpen != 0, RunningOnNtFamily()));
+    return CreateClockMenuPopup(
+        ComposeClockMenu(ViewDesktop().sheetOpen != 0, RunningOnNtFamily()));
 }
 
 } // namespace luna

@@ -4,7 +4,6 @@
 
 #include "hook/clock/clock_menu.h"
 #include "hook/debug_log.h"
-#include "hook/desktop/desktop_state.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"

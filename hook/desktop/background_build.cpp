@@ -5,12 +5,15 @@
 #include <ctime>
 
 #include "hook/debug_log.h"
-#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/calendar_text.h"
+#include "hook/desktop/clock_strip.h"
 #include "hook/desktop/desktop_surfaces.h"
+#include "hook/desktop/month_grid.h"
+#include "hook/desktop/reminder_panel.h"
 #include "hook/logic/background_colors.h"
 #include "hook/logic/background_settings.h"
-#include "hook/desktop/overlay.h"
 #include "hook/subclass_chain.h"
+#include "shared/display_settings.h"
 #include "shared/registry_layout.h"
 #include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
@@ -30,7 +33,9 @@ void FillWith(HDC dc, const RECT& area, COLORREF color) {
 // Loads a bitmap file at its own size and stretches it onto a new W by H surface bitmap.
 // (Asking LoadImage for the stretched size leaves megabytes of its temporary work behind
 // in the shell's heap at large screen sizes.)
-HBITMAP LoadStretchedToScreen(const char* path) {
+HBITMAP LoadStretchedToScreen(const char* path, PixelSize screenSize) {
+    const int width = screenSize.width;
+    const int height = screenSize.height;
     auto file = static_cast<HBITMAP>(LoadImageW(nullptr, WideFromGbk(path).c_str(), IMAGE_BITMAP, 0,
                                                 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (file == nullptr) {
@@ -40,15 +45,15 @@ HBITMAP LoadStretchedToScreen(const char* path) {
     GetObjectA(file, sizeof size, &size);
     HWND desktop = GetDesktopWindow();
     HDC screen = GetDC(desktop);
-    HBITMAP stretched = CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight);
+    HBITMAP stretched = CreateSurfaceBitmap(screen, width, height);
     HDC from = CreateCompatibleDC(screen);
     HDC to = CreateCompatibleDC(screen);
     if (stretched != nullptr && from != nullptr && to != nullptr) {
         HGDIOBJ oldFrom = SelectObject(from, file);
         HGDIOBJ oldTo = SelectObject(to, stretched);
         SetStretchBltMode(to, COLORONCOLOR);
-        StretchBlt(to, 0, 0, m_ScreenWidth, m_ScreenHeight, from, 0, 0, size.bmWidth,
-                   std::abs(size.bmHeight), SRCCOPY);
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, std::abs(size.bmHeight),
+                   SRCCOPY);
         SelectObject(from, oldFrom);
         SelectObject(to, oldTo);
     }
@@ -64,27 +69,37 @@ HBITMAP LoadStretchedToScreen(const char* path) {
 
 } // namespace
 
-HBITMAP ReadBackgroundSettings() {
+void ReadStoredBackground(Desktop& desktop) {
     WinRegistry currentUser(HKEY_CURRENT_USER);
     const BackgroundSettings read = ReadBackgroundSettingsFrom(currentUser);
-    m_DeskTopStyle = read.style;
-    m_DeskTopBackColor = read.backColor;
-    if (m_DeskTopStyle != kStyleBitmap || !read.hasBackImage || read.backImage[0] == '\0') {
-        return nullptr;
-    }
-    return LoadStretchedToScreen(read.backImage);
+    desktop.settings.desktopStyle = read.style;
+    desktop.settings.desktopBackColor = read.backColor;
 }
 
-void FillBackground(HDC background) {
-    const RECT whole{0, 0, m_ScreenWidth, m_ScreenHeight};
-    switch (m_DeskTopStyle) {
+HBITMAP LoadBackgroundPicture(const Desktop& desktop) {
+    if (EffectiveDesktopStyle(desktop.settings.desktopStyle) != kStyleBitmap) {
+        return nullptr;
+    }
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    char path[kPathCapacity];
+    if (!ReadBackImageFrom(currentUser, path) || path[0] == '\0') {
+        return nullptr;
+    }
+    return LoadStretchedToScreen(path, desktop.panels.screen);
+}
+
+void FillBackground(const Desktop& desktop, HDC background) {
+    const int width = desktop.panels.screen.width;
+    const int height = desktop.panels.screen.height;
+    const RECT whole{0, 0, width, height};
+    switch (EffectiveDesktopStyle(desktop.settings.desktopStyle)) {
     case kStyleGradient:
-        for (int row = 0; GradientPaintsRow(row, m_ScreenHeight); ++row) {
-            FillWith(background, RECT{0, row, m_ScreenWidth, row + 1}, GradientRowColor(row));
+        for (int row = 0; GradientPaintsRow(row, height); ++row) {
+            FillWith(background, RECT{0, row, width, row + 1}, GradientRowColor(row));
         }
         break;
     case kStyleSolid:
-        FillWith(background, whole, m_DeskTopBackColor);
+        FillWith(background, whole, desktop.settings.desktopBackColor);
         break;
     case kStyleRandom:
         FillWith(background, whole,
@@ -95,48 +110,51 @@ void FillBackground(HDC background) {
     }
 }
 
-HBITMAP CreateBlankBackground(HDC screen) {
-    HBITMAP blank = CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight);
+HBITMAP CreateBlankBackground(const Desktop& desktop, HDC screen) {
+    HBITMAP blank =
+        CreateSurfaceBitmap(screen, desktop.panels.screen.width, desktop.panels.screen.height);
     if (blank == nullptr) {
         WriteDebugLog("Create BackImage Error!!!!!!!!!!!!!!!!");
     }
     return blank;
 }
 
-LRESULT RebuildBackground() {
-    if (!SurfacesReady()) {
+LRESULT RebuildBackground(Desktop& desktop) {
+    if (!desktop.Ready()) {
         return 1;
     }
     // The old background goes first; the surface holds its original bitmap meanwhile.
-    SelectObject(m_BackSurface.dc, m_BackSurface.original);
-    if (m_BackSurface.bitmap != nullptr) {
-        DeleteObject(m_BackSurface.bitmap);
-        m_BackSurface.bitmap = nullptr;
+    Surface& back = desktop.background;
+    SelectObject(back.dc, back.original);
+    if (back.bitmap != nullptr) {
+        DeleteObject(back.bitmap);
+        back.bitmap = nullptr;
     }
 
-    HBITMAP bitmap = ReadBackgroundSettings();
+    HBITMAP bitmap = LoadBackgroundPicture(desktop);
     if (bitmap == nullptr) {
         HDC screen = GetDC(GetDesktopWindow());
-        bitmap = CreateBlankBackground(screen);
+        bitmap = CreateBlankBackground(desktop, screen);
         ReleaseDC(GetDesktopWindow(), screen);
     }
     if (bitmap != nullptr) {
-        SelectObject(m_BackSurface.dc, bitmap);
-        m_BackSurface.bitmap = bitmap;
+        SelectObject(back.dc, bitmap);
+        back.bitmap = bitmap;
     }
-    FillBackground(m_BackSurface.dc);
-    BitBlt(m_DeskSurface.dc, 0, 0, m_ScreenWidth, m_ScreenHeight, m_BackSurface.dc, 0, 0, SRCCOPY);
-    RedrawPicture();
+    FillBackground(desktop, back.dc);
+    BitBlt(desktop.picture.dc, 0, 0, desktop.panels.screen.width, desktop.panels.screen.height,
+           back.dc, 0, 0, SRCCOPY);
+    RedrawPicture(desktop);
     return 1;
 }
 
-void RedrawPicture() {
+void RedrawPicture(Desktop& desktop) {
     const LocalTime now = CurrentLocalTime();
-    DrawClockText();
-    DrawCalendarText(now);
-    ResetDateKey(m_LastDate);
-    RefreshMonthGrid(now, 1);
-    DrawReminderPanel();
+    DrawClockStrip(desktop);
+    DrawCalendarText(desktop, now);
+    ResetDateKey(desktop.gridDate);
+    RefreshMonthGrid(desktop, now, 1);
+    DrawReminderPanel(desktop);
 
     HWND view = AttachedViewWindow();
     if (view != nullptr) {
@@ -144,8 +162,9 @@ void RedrawPicture() {
     }
 }
 
-void CopyPicture(HDC target) {
-    BitBlt(target, 0, 0, m_ScreenWidth, m_ScreenHeight, m_DeskSurface.dc, 0, 0, SRCCOPY);
+void CopyPicture(const Desktop& desktop, HDC target) {
+    BitBlt(target, 0, 0, desktop.panels.screen.width, desktop.panels.screen.height,
+           desktop.picture.dc, 0, 0, SRCCOPY);
 }
 
 } // namespace luna

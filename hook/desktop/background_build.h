@@ -3,28 +3,35 @@
 
 #include <windows.h>
 
+#include "hook/desktop/desktop.h"
+
 namespace luna {
 
-// Resets style and colour to 0, reads DeskTopStyle and, for the bitmap style only, loads
-// BackImage stretched to W by H. Returns that bitmap, or null.
-HBITMAP ReadBackgroundSettings();
+// Until the first settings record arrives, the background's style and colour are those
+// the registry holds (the record lunavis sends carries the same): read into the settings copy.
+void ReadStoredBackground(Desktop& desktop);
 
-// Fills the background surface according to m_DeskTopStyle (the solid style reads
-// DeskTopBackColor first). The bitmap style, and any unknown one, paints nothing.
-void FillBackground(HDC background);
+// For the picture style only (and any unknown one, shown as the picture): BackImage loaded
+// and stretched to W by H. Returns that bitmap, or null.
+HBITMAP LoadBackgroundPicture(const Desktop& desktop);
+
+// Fills the background surface according to the settings' style (the solid style with
+// their colour). The bitmap style, and any unknown one, paints nothing.
+void FillBackground(const Desktop& desktop, HDC background);
 
 // A blank W by H bitmap for the background, or null (logged).
-HBITMAP CreateBlankBackground(HDC screen);
+HBITMAP CreateBlankBackground(const Desktop& desktop, HDC screen);
 
-// UM_RELOADBACK: a new background from the registry, the overlay drawn again onto it and
-// the whole list view invalidated. Returns 1.
-LRESULT RebuildBackground();
+// A new background for the settings' style, with the picture loaded afresh, the overlay drawn
+// again onto it and the whole list view invalidated. UM_RELOADBACK (the picture changed)
+// and a settings record that asks for another background come here. Returns 1.
+LRESULT RebuildBackground(Desktop& desktop);
 
 // Draws the whole overlay of now onto the background (the month grid forced) and
 // invalidates the whole list view.
-void RedrawPicture();
+void RedrawPicture(Desktop& desktop);
 
 // Copies the composed picture onto a device context at (0, 0).
-void CopyPicture(HDC target);
+void CopyPicture(const Desktop& desktop, HDC target);
 
 } // namespace luna

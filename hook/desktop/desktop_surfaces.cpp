@@ -7,15 +7,11 @@
 #include <cstring>
 
 #include "hook/desktop/background_build.h"
-#include "hook/desktop/desktop_state.h"
-#include "hook/desktop/overlay.h"
+#include "hook/desktop/overlay_fonts.h"
 #include "hook/desktop/reminders.h"
 
 namespace luna {
 namespace {
-
-// The placement the surfaces were made for.
-DesktopPlacement m_Placement = {};
 
 PixelRect FromRect(const RECT& r) {
     return PixelRect{r.left, r.top, r.right, r.bottom};
@@ -96,36 +92,33 @@ void ReleaseSurface(Surface& surface) {
     surface = Surface{};
 }
 
-// The four surfaces for m_Panels, the background filled and copied onto the picture.
-// `background` is the loaded background bitmap or null.
-void MakeSurfaces(HDC screen, HBITMAP background) {
-    m_DeskSurface = MakeSurface(screen, CreateSurfaceBitmap(screen, m_ScreenWidth, m_ScreenHeight));
+// The four surfaces for the desktop's panels, the background filled and copied onto the
+// picture. `background` is the loaded background bitmap or null.
+void MakeSurfaces(Desktop& desktop, HDC screen, HBITMAP background) {
+    const PanelGeometry& panels = desktop.panels;
+    const int width = panels.screen.width;
+    const int height = panels.screen.height;
+    desktop.picture = MakeSurface(screen, CreateSurfaceBitmap(screen, width, height));
     if (background == nullptr) {
-        background = CreateBlankBackground(screen);
+        background = CreateBlankBackground(desktop, screen);
     }
-    m_BackSurface = MakeSurface(screen, background);
-    if (m_BackSurface.dc != nullptr) {
-        FillBackground(m_BackSurface.dc);
-        if (m_DeskSurface.dc != nullptr) {
-            BitBlt(m_DeskSurface.dc, 0, 0, m_ScreenWidth, m_ScreenHeight, m_BackSurface.dc, 0, 0,
-                   SRCCOPY);
+    desktop.background = MakeSurface(screen, background);
+    if (desktop.background.dc != nullptr) {
+        FillBackground(desktop, desktop.background.dc);
+        if (desktop.picture.dc != nullptr) {
+            BitBlt(desktop.picture.dc, 0, 0, width, height, desktop.background.dc, 0, 0, SRCCOPY);
         }
     }
-    m_CalendarSurface =
-        MakeSurface(screen, CreateSurfaceBitmap(screen, m_Panels.calendarSurface.width,
-                                                m_Panels.calendarSurface.height));
-    m_ReminderSurface =
-        MakeSurface(screen, CreateSurfaceBitmap(screen, m_Panels.reminderSurface.width,
-                                                m_Panels.reminderSurface.height));
-    m_PanelRect = ToRect(m_Panels.initialPanel);
-    m_DateRect = ToRect(m_Panels.calendarText);
+    desktop.gridWork = MakeSurface(screen, CreateSurfaceBitmap(screen, panels.calendarSurface.width,
+                                                               panels.calendarSurface.height));
+    desktop.panelWork =
+        MakeSurface(screen, CreateSurfaceBitmap(screen, panels.reminderSurface.width,
+                                                panels.reminderSurface.height));
 }
 
-void UsePlacement(const DesktopPlacement& placement) {
-    m_Placement = placement;
-    m_Panels = ComputePanelGeometry(placement);
-    m_ScreenWidth = m_Panels.screen.width;
-    m_ScreenHeight = m_Panels.screen.height;
+void UsePlacement(Desktop& desktop, const DesktopPlacement& placement) {
+    desktop.placement = placement;
+    desktop.panels = ComputePanelGeometry(placement);
 }
 
 // Selects a font into a new surface, when there is one.
@@ -158,59 +151,60 @@ HBITMAP CreateSurfaceBitmap(HDC screen, int width, int height) {
     return bitmap;
 }
 
-void CreateSurfaces() {
-    if (SurfacesReady()) {
-        ReleaseSurfaces(); // a previous attachment that never detached
+void CreateSurfaces(Desktop& desktop) {
+    if (desktop.Ready()) {
+        ReleaseSurfaces(desktop); // a previous attachment that never detached
     }
-    std::memset(&m_Settings, 0, sizeof m_Settings);
-    std::memset(&m_LastDate, 0, sizeof m_LastDate);
-    ResetTickState(m_Tick);
+    std::memset(&desktop.settings, 0, sizeof desktop.settings);
+    std::memset(&desktop.gridDate, 0, sizeof desktop.gridDate);
+    ResetTickState(desktop.tick);
     ClearFestivalCopies();
 
-    HWND desktop = GetDesktopWindow();
-    HDC screen = GetDC(desktop);
-    UsePlacement(ReadPlacement(screen));
-    HBITMAP background = ReadBackgroundSettings();
+    HWND window = GetDesktopWindow();
+    HDC screen = GetDC(window);
+    UsePlacement(desktop, ReadPlacement(screen));
+    ReadStoredBackground(desktop);
+    HBITMAP background = LoadBackgroundPicture(desktop);
     LoadReminderFiles();
-    MakeSurfaces(screen, background);
-    ReleaseDC(desktop, screen);
+    MakeSurfaces(desktop, screen, background);
+    ReleaseDC(window, screen);
     // Until the fonts arrive, each surface draws with a GB2312 font of its default size.
-    AdoptDefaultOverlayFont(m_DeskSurface.dc, m_ClockFont);
-    AdoptDefaultOverlayFont(m_CalendarSurface.dc, m_CalendarFont);
-    AdoptDefaultOverlayFont(m_ReminderSurface.dc, m_ReminderFont);
+    AdoptDefaultOverlayFont(desktop.picture.dc, desktop.clockFont);
+    AdoptDefaultOverlayFont(desktop.gridWork.dc, desktop.calendarFont);
+    AdoptDefaultOverlayFont(desktop.panelWork.dc, desktop.reminderFont);
 }
 
-bool RefitSurfaces() {
-    if (!SurfacesReady()) {
+bool RefitSurfaces(Desktop& desktop) {
+    if (!desktop.Ready()) {
         return false;
     }
-    HWND desktop = GetDesktopWindow();
-    HDC screen = GetDC(desktop);
+    HWND window = GetDesktopWindow();
+    HDC screen = GetDC(window);
     const DesktopPlacement placement = ReadPlacement(screen);
-    if (placement == m_Placement) {
-        ReleaseDC(desktop, screen);
+    if (placement == desktop.placement) {
+        ReleaseDC(window, screen);
         return false;
     }
-    const COLORREF clockColor = GetTextColor(m_DeskSurface.dc);
-    const COLORREF calendarColor = GetTextColor(m_CalendarSurface.dc);
-    ReleaseSurfaces();
-    UsePlacement(placement);
-    MakeSurfaces(screen, ReadBackgroundSettings());
-    ReleaseDC(desktop, screen);
-    Reselect(m_DeskSurface, m_ClockFont);
-    Reselect(m_CalendarSurface, m_CalendarFont);
-    Reselect(m_ReminderSurface, m_ReminderFont);
-    SetTextColor(m_DeskSurface.dc, clockColor);
-    SetTextColor(m_CalendarSurface.dc, calendarColor);
-    RedrawPicture();
+    const COLORREF clockColor = GetTextColor(desktop.picture.dc);
+    const COLORREF calendarColor = GetTextColor(desktop.gridWork.dc);
+    ReleaseSurfaces(desktop);
+    UsePlacement(desktop, placement);
+    MakeSurfaces(desktop, screen, LoadBackgroundPicture(desktop));
+    ReleaseDC(window, screen);
+    Reselect(desktop.picture, desktop.clockFont);
+    Reselect(desktop.gridWork, desktop.calendarFont);
+    Reselect(desktop.panelWork, desktop.reminderFont);
+    SetTextColor(desktop.picture.dc, clockColor);
+    SetTextColor(desktop.gridWork.dc, calendarColor);
+    RedrawPicture(desktop);
     return true;
 }
 
-void ReleaseSurfaces() {
-    ReleaseSurface(m_DeskSurface);
-    ReleaseSurface(m_BackSurface);
-    ReleaseSurface(m_CalendarSurface);
-    ReleaseSurface(m_ReminderSurface);
+void ReleaseSurfaces(Desktop& desktop) {
+    ReleaseSurface(desktop.picture);
+    ReleaseSurface(desktop.background);
+    ReleaseSurface(desktop.gridWork);
+    ReleaseSurface(desktop.panelWork);
 }
 
 } // namespace luna

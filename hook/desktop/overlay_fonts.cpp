@@ -1,5 +1,4 @@
-#include "hook/desktop/desktop_state.h"
-#include "hook/desktop/overlay.h"
+#include "hook/desktop/overlay_fonts.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -55,8 +54,8 @@ bool AdoptDefaultOverlayFont(HDC surface, HFONT& slot) {
     return Adopt(surface, slot, font);
 }
 
-void ReleaseOverlayFonts() {
-    for (HFONT* slot : {&m_CalendarFont, &m_ClockFont, &m_ReminderFont}) {
+void ReleaseOverlayFonts(Desktop& desktop) {
+    for (HFONT* slot : {&desktop.calendarFont, &desktop.clockFont, &desktop.reminderFont}) {
         if (*slot != nullptr) {
             DeleteObject(*slot);
             *slot = nullptr;

@@ -7,20 +7,28 @@
 
 #include <cstring>
 
-#include "hook/desktop/background_build.h"
 #include "hook/debug_log.h"
-#include "hook/desktop/desktop_state.h"
+#include "hook/desktop/background_build.h"
+#include "hook/desktop/calendar_text.h"
+#include "hook/desktop/clock_strip.h"
+#include "hook/desktop/desktop.h"
 #include "hook/desktop/desktop_surfaces.h"
+#include "hook/desktop/month_grid.h"
+#include "hook/desktop/overlay_fonts.h"
+#include "hook/desktop/reminder_panel.h"
+#include "hook/desktop/reminders.h"
+#include "hook/logic/background_colors.h"
 #include "hook/logic/copy_data_action.h"
 #include "hook/logic/tick_plan.h"
-#include "hook/desktop/overlay.h"
-#include "hook/desktop/reminders.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"
 #include "shared/messages.h"
 
 namespace {
+
+// The desktop this subclass draws and keeps.
+luna::Desktop desktop;
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return luna::PassOn(luna::ViewSubclass(), window, message, wParam, lParam);
@@ -34,28 +42,36 @@ LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnEraseBackground(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (!luna::SurfacesReady()) {
+    if (!desktop.Ready()) {
         return PassOn(window, WM_ERASEBKGND, wParam, lParam);
     }
-    luna::CopyPicture(reinterpret_cast<HDC>(wParam));
+    luna::CopyPicture(desktop, reinterpret_cast<HDC>(wParam));
     return 1;
 }
 
 void ApplySettings(const void* record, bool redraw, const luna::LocalTime& now) {
-    std::memcpy(&luna::m_Settings, record, sizeof luna::m_Settings);
+    luna::DisplaySettings& settings = desktop.settings;
+    const std::uint32_t drawnStyle = settings.desktopStyle;
+    const std::uint32_t drawnColor = settings.desktopBackColor;
+    std::memcpy(&settings, record, sizeof settings);
     if (!redraw) {
         return;
     }
-    if (GetTextColor(luna::m_CalendarSurface.dc) != luna::m_Settings.calendarColor) {
-        SetTextColor(luna::m_CalendarSurface.dc, luna::m_Settings.calendarColor);
+    if (GetTextColor(desktop.gridWork.dc) != settings.calendarColor) {
+        SetTextColor(desktop.gridWork.dc, settings.calendarColor);
     }
-    if (GetTextColor(luna::m_DeskSurface.dc) != luna::m_Settings.clockColor) {
-        SetTextColor(luna::m_DeskSurface.dc, luna::m_Settings.clockColor);
+    if (GetTextColor(desktop.picture.dc) != settings.clockColor) {
+        SetTextColor(desktop.picture.dc, settings.clockColor);
     }
-    luna::DrawClockText();
-    luna::DrawCalendarText(now);
-    luna::ResetDateKey(luna::m_LastDate);
-    luna::RefreshMonthGrid(now, 1);
+    if (luna::BackgroundChanged(drawnStyle, drawnColor, settings.desktopStyle,
+                                settings.desktopBackColor)) {
+        luna::RebuildBackground(desktop); // the whole overlay with it
+        return;
+    }
+    luna::DrawClockStrip(desktop);
+    luna::DrawCalendarText(desktop, now);
+    luna::ResetDateKey(desktop.gridDate);
+    luna::RefreshMonthGrid(desktop, now, 1);
 }
 
 LRESULT OnCopyData(LPARAM lParam) {
@@ -69,20 +85,20 @@ LRESULT OnCopyData(LPARAM lParam) {
     const auto* font = static_cast<const luna::FontRecord*>(data->lpData);
     switch (action) {
     case luna::CopyDataAction::kCalendarFont:
-        if (luna::AdoptOverlayFont(luna::m_CalendarSurface.dc, luna::m_CalendarFont, *font)) {
-            luna::ResetDateKey(luna::m_LastDate);
-            luna::RefreshMonthGrid(now, 1);
+        if (luna::AdoptOverlayFont(desktop.gridWork.dc, desktop.calendarFont, *font)) {
+            luna::ResetDateKey(desktop.gridDate);
+            luna::RefreshMonthGrid(desktop, now, 1);
         }
         break;
     case luna::CopyDataAction::kClockFont:
-        if (luna::AdoptOverlayFont(luna::m_DeskSurface.dc, luna::m_ClockFont, *font)) {
-            luna::DrawClockText();
-            luna::DrawCalendarText(now);
+        if (luna::AdoptOverlayFont(desktop.picture.dc, desktop.clockFont, *font)) {
+            luna::DrawClockStrip(desktop);
+            luna::DrawCalendarText(desktop, now);
         }
         break;
     case luna::CopyDataAction::kReminderFont:
-        if (luna::AdoptOverlayFont(luna::m_ReminderSurface.dc, luna::m_ReminderFont, *font)) {
-            luna::DrawReminderPanel();
+        if (luna::AdoptOverlayFont(desktop.panelWork.dc, desktop.reminderFont, *font)) {
+            luna::DrawReminderPanel(desktop);
         }
         break;
     case luna::CopyDataAction::kSettings:
@@ -100,51 +116,49 @@ LRESULT OnCopyData(LPARAM lParam) {
 // Redraws what no longer matches the clock.
 void RedrawForTime(const luna::LocalTime& now) {
     const luna::TickPlan plan =
-        luna::PlanTick(now, luna::m_Settings.showSeconds != 0, luna::m_LastDate, luna::m_Tick);
+        luna::PlanTick(now, desktop.settings.showSeconds != 0, desktop.gridDate, desktop.tick);
     if (plan.dateChanged) {
-        luna::DrawClockText();
-        luna::DrawCalendarText(now);
-        luna::RefreshMonthGrid(now, 1);
+        luna::DrawClockStrip(desktop);
+        luna::DrawCalendarText(desktop, now);
+        luna::RefreshMonthGrid(desktop, now, 1);
         if (luna::m_LunarReminder[0] != nullptr) {
-            luna::DrawReminderPanel(); // the lunar reminders of the new day
+            luna::DrawReminderPanel(desktop); // the lunar reminders of the new day
         }
     }
     if (plan.drawClock) {
-        luna::DrawClockText();
+        luna::DrawClockStrip(desktop);
     }
     if (plan.drawCalendarText) {
-        luna::DrawCalendarText(now);
+        luna::DrawCalendarText(desktop, now);
     }
 }
 
-// True while the tick shows reminder boxes. A box runs a modal loop in which further ticks
-// arrive: they redraw, but leave the reminders to the loop that is already running, which
-// asks again with the time then once the box is closed. So boxes come one after another,
-// in the order their minutes began, never one on top of another.
-bool m_ShowingReminders = false;
-
 // Checks the reminders of every minute that has begun since the last one checked, in
-// order. The log lines count how often a tick came late for second 0 (the minute is still
-// checked) and how often second 0 was sampled twice (it is checked once).
+// order. A box runs a modal loop in which further ticks arrive: they redraw, but leave the
+// reminders to the loop that is already running (showingReminders), which asks again with
+// the time then once the box is closed. So boxes come one after another, in the order their
+// minutes began, never one on top of another. The log lines count how often a tick came late for
+// second 0 (the minute is still checked) and how often second 0 was sampled twice (it is checked
+// once).
 void CheckDueMinutes(const luna::LocalTime& now) {
-    if (m_ShowingReminders) {
+    if (desktop.showingReminders) {
         return;
     }
-    if (!luna::m_Tick.started) {
+    if (!desktop.tick.started) {
         luna::WriteDebugLogf("tick: first at %04d-%02d-%02d %02d:%02d:%02d", now.year, now.month,
                              now.day, now.hour, now.minute, now.second);
     }
-    m_ShowingReminders = true;
+    desktop.showingReminders = true;
     luna::LocalTime minute{};
     luna::LocalTime first{};
     int checked = 0;
-    while (luna::NextDueMinute(luna::m_Tick, luna::CurrentLocalTime(), minute)) {
+    while (luna::NextDueMinute(desktop.tick, luna::CurrentLocalTime(), minute)) {
         if (checked++ == 0) {
             first = minute;
         }
         luna::CheckReminders(minute);
     }
-    m_ShowingReminders = false;
+    desktop.showingReminders = false;
     if (checked > 1 || (checked == 1 && now.second != 0)) {
         luna::WriteDebugLogf("tick: %d minute(s) from %02d:%02d checked at %02d:%02d:%02d", checked,
                              first.hour, first.minute, now.hour, now.minute, now.second);
@@ -167,8 +181,8 @@ void OnTimeChanged(HWND window, const char* why) {
     const luna::LocalTime now = luna::CurrentLocalTime();
     luna::WriteDebugLogf("%s: redrawn for %04d-%02d-%02d %02d:%02d:%02d", why, now.year, now.month,
                          now.day, now.hour, now.minute, now.second);
-    luna::ForgetDrawnTexts(luna::m_Tick);
-    luna::ResetDateKey(luna::m_LastDate);
+    luna::ForgetDrawnTexts(desktop.tick);
+    luna::ResetDateKey(desktop.gridDate);
     RedrawForTime(now);
     PostMessageW(window, WM_TIMER, luna::kViewTimerId, 0);
 }
@@ -188,9 +202,9 @@ LRESULT DetachView(HWND window) {
     luna::WriteDebugLog("结束视图勾连");
     KillTimer(window, luna::kViewTimerId);
     luna::FreeReminderCopies();
-    luna::ReleaseSurfaces();
-    luna::ReleaseOverlayFonts();
-    luna::m_SheetOpen = 0;
+    luna::ReleaseSurfaces(desktop);
+    luna::ReleaseOverlayFonts(desktop);
+    desktop.sheetOpen = 0;
     // Cleared before the restore, so the hook procedure can no longer match the window.
     state.m_hViewWnd = nullptr;
     if (luna::RestoreSubclass(record)) {
@@ -206,13 +220,18 @@ LRESULT DetachView(HWND window) {
 // surfaces follow the new screen at once.
 LRESULT OnScreenChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = PassOn(window, message, wParam, lParam);
-    if (luna::RefitSurfaces()) {
-        luna::WriteDebugLogf("desktop resized %dx%d", luna::m_ScreenWidth, luna::m_ScreenHeight);
+    if (luna::RefitSurfaces(desktop)) {
+        luna::WriteDebugLogf("desktop resized %dx%d", desktop.panels.screen.width,
+                             desktop.panels.screen.height);
     }
     return result;
 }
 
 } // namespace
+
+luna::Desktop& luna::ViewDesktop() {
+    return desktop;
+}
 
 LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!luna::IsActive(luna::ViewSubclass()) || window != luna::ViewSubclass().window) {
@@ -251,10 +270,10 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
     case luna::UM_EXIT:
         return DetachView(window);
     case luna::UM_SHEETSTATE:
-        luna::m_SheetOpen = wParam == 1 ? 1 : 0;
+        desktop.sheetOpen = wParam == 1 ? 1 : 0;
         return 0;
     case luna::UM_RELOADBACK:
-        return luna::RebuildBackground();
+        return luna::RebuildBackground(desktop);
     default:
         break;
     }

@@ -1,5 +1,7 @@
 #include "hook/logic/background_colors.h"
 
+#include "shared/display_settings.h"
+
 namespace luna {
 
 bool GradientPaintsRow(int row, int screenHeight) {
@@ -34,6 +36,13 @@ ColorRef RandomBackgroundColor(std::uint32_t seed) {
     const int green = RandomChannel(draws.Next());
     const int blue = RandomChannel(draws.Next());
     return MakeColor(red, green, blue);
+}
+
+bool BackgroundChanged(std::uint32_t drawnStyle, ColorRef drawnColor, std::uint32_t style,
+                       ColorRef color) {
+    const std::uint32_t drawn = EffectiveDesktopStyle(drawnStyle);
+    const std::uint32_t wanted = EffectiveDesktopStyle(style);
+    return drawn != wanted || (wanted == kStyleSolid && drawnColor != color);
 }
 
 ColorRef OutlineColorFor(ColorRef text) {

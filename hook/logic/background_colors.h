@@ -43,6 +43,12 @@ class RandomDraws {
 // Three draws in the order red, green, blue, each scaled onto 0-255.
 ColorRef RandomBackgroundColor(std::uint32_t seed);
 
+// True when a settings record asks for another background than the one drawn from
+// `drawnStyle` and `drawnColor` (DeskTopStyle and DeskTopBackColor as stored): another
+// style as the system page shows it, or another colour of the solid style.
+bool BackgroundChanged(std::uint32_t drawnStyle, ColorRef drawnColor, std::uint32_t style,
+                       ColorRef color);
+
 // The outline drawn around text of this colour ("文字描边"): black around light text, white
 // around dark text (by the text's luma).
 ColorRef OutlineColorFor(ColorRef text);

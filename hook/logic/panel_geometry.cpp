@@ -112,4 +112,17 @@ GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fon
     return m;
 }
 
+PixelRect GridHeaderCell(const GridMetrics& metrics, int column) {
+    const int left = column * metrics.cellWidth;
+    return PixelRect{left, 0, left + metrics.cellWidth, metrics.rowHeight};
+}
+
+DayCellRects GridDayCell(const GridMetrics& metrics, int column, int week) {
+    const int left = column * metrics.cellWidth;
+    const int right = left + metrics.cellWidth;
+    const int top = (week + 1) * metrics.rowHeight;
+    const int band = top + metrics.dayNumberBand;
+    return DayCellRects{{left, top, right, band}, {left, band, right, top + metrics.rowHeight}};
+}
+
 } // namespace luna

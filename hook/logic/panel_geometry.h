@@ -80,4 +80,14 @@ struct GridMetrics {
 };
 GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fontHeight);
 
+// Where the grid's cells lie on its work surface: row 0 holds the weekday names, week w of
+// the month (0 = the first) lies in row w + 1. A day's cell has the day-number band at its
+// top and the annotations below.
+struct DayCellRects {
+    PixelRect number;
+    PixelRect annotation;
+};
+PixelRect GridHeaderCell(const GridMetrics& metrics, int column);
+DayCellRects GridDayCell(const GridMetrics& metrics, int column, int week);
+
 } // namespace luna

@@ -14,7 +14,7 @@
 
 namespace luna {
 
-// m_LastDate: "%4d/%2d%2d" of year, month and day, in a 50-byte buffer.
+// The date key: "%4d/%2d%2d" of year, month and day, in a 50-byte buffer.
 constexpr int kLastDateSize = 50;
 struct DateKey {
     char text[kLastDateSize];
@@ -49,7 +49,7 @@ struct TickState {
 void ResetTickState(TickState& state);
 
 // After a clock change or a resume: the next plan redraws the clock and the calendar text
-// whatever they show. (The caller resets m_LastDate for the grid.) Reminder bookkeeping stays.
+// whatever they show. (The caller resets the grid's date key.) Reminder bookkeeping stays.
 void ForgetDrawnTexts(TickState& state);
 
 // The redraws of one tick. dateChanged stands for the clock, the calendar text and the

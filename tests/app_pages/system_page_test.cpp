@@ -7,6 +7,7 @@
 #include "app/logic/clock_page_rules.h"
 #include "app/logic/system_page_rules.h"
 #include "page_recorder.h"
+#include "shared/messages.h"
 
 namespace luna::test {
 namespace {
@@ -222,7 +223,8 @@ TEST(SystemPageApply, BackgroundWritesAndReloads) {
         EXPECT_EQ(bed.settings.desktopStyle, 3u);
         EXPECT_FALSE(state.backgroundChanged);
     }
-    // A bitmap, a new style and a new colour: the bitmap's reload, then one for the rest.
+    // A bitmap, a new style and a new colour: the picture's reload, then the settings record
+    // that carries the style and colour.
     {
         PageBed bed;
         bed.log.clear();
@@ -232,9 +234,9 @@ TEST(SystemPageApply, BackgroundWritesAndReloads) {
         SystemPageControls c = SystemControlsFromSettings(bed.settings);
         c.style = DesktopStyleButton::Solid;
         ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
-        EXPECT_EQ(bed.log,
-                  (EventLog{"set clock\\BackImage", "reloadback", "set Display\\DeskTopStyle",
-                            "set Display\\DeskTopBackColor", "reloadback"}));
+        EXPECT_EQ(bed.log, (EventLog{"set clock\\BackImage", "reloadback",
+                                     "set Display\\DeskTopStyle", "set Display\\DeskTopBackColor",
+                                     "copy " + std::to_string(CD_SETTINGS)}));
         EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kDisplay, "DeskTopStyle"), 2);
         EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kDisplay, "DeskTopBackColor"), 0x00FF00);
         EXPECT_EQ(bed.settings.desktopBackColor, 0x00FF00u);

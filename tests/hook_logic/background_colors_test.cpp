@@ -57,6 +57,16 @@ TEST(RandomColor, DrawsFollowTheClassicGeneratorInRedGreenBlueOrder) {
     EXPECT_NE(RandomBackgroundColor(1700000000u), RandomBackgroundColor(1700000001u));
 }
 
+// A settings record rebuilds the background only when it asks for another one: a style
+// the system page shows differently, or a new colour of the solid style.
+TEST(BackgroundChange, OnlyAnotherStyleOrAnotherSolidColour) {
+    EXPECT_TRUE(BackgroundChanged(kStyleGradient, 0, kStyleSolid, 0));
+    EXPECT_TRUE(BackgroundChanged(kStyleSolid, 0x336699, kStyleSolid, 0x00FF00));
+    EXPECT_FALSE(BackgroundChanged(kStyleGradient, 0x336699, kStyleGradient, 0x00FF00));
+    EXPECT_FALSE(BackgroundChanged(kStyleRandom, 0, kStyleRandom, 0)); // keeps its colour
+    EXPECT_FALSE(BackgroundChanged(7, 0, kStyleBitmap, 0)); // unknown styles show the picture
+}
+
 // The outline contrasts by brightness, not by any one channel: yellow is light, red and
 // blue are dark.
 TEST(OutlineColor, ContrastsWithTheTextsBrightness) {

@@ -72,6 +72,10 @@ TEST(GridMetrics, WidthSetsTheCellsWhereTheyFit) {
     EXPECT_EQ(five.cellWidth, 97); // 682 / 7
     EXPECT_EQ(five.rowHeight, 75); // 682 / 9
     EXPECT_EQ(five.dayNumberBand, 20);
+    // The first week lies below the weekday names: its Tuesday's number, then annotations.
+    const DayCellRects tuesday = GridDayCell(five, 2, 0);
+    ExpectRect(tuesday.number, 194, 75, 291, 95);
+    ExpectRect(tuesday.annotation, 194, 95, 291, 150);
     // Six weeks would end at 781: the rows shrink to (738 - 256) / 7.
     EXPECT_EQ(ComputeGridMetrics(g, 6, 13).rowHeight, 68);
     EXPECT_EQ(ComputeGridMetrics(g, 6, 13).cellWidth, 97);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The desktop backgrounds behind the overlay: the blue gradient read back row by row, a
 # solid colour, a bitmap of another size stretched to the screen, the random colour and an
-# unknown style (drawn as the picture); UM_RELOADBACK switches between them at once and draws
-# the overlay again.
+# unknown style (drawn as the picture); a settings record with another style switches at
+# once and draws the overlay again, and so does UM_RELOADBACK, the picture changed.
 # timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
@@ -24,9 +24,17 @@ desk_attach
 read -r _ _ _ view_bottom <<<"$(probe rect "$DESK_VIEW" | tr -d '\r')"
 ((view_bottom > 600)) || fail "unexpected list view bottom $view_bottom"
 
-# reload NAME STYLE [COLOR]: new registry values, UM_RELOADBACK, then a screenshot in $shot.
-reload() {
-    desk_reg_fields desktopStyle="$2" ${3:+desktopBackColor="$3"}
+# restyle NAME STYLE [COLOR]: a settings record with this background, then a screenshot in
+# $shot.
+restyle() {
+    local before=$shot
+    check_eq "CD_SETTINGS answers 1 ($1)" 1 \
+        "$(desk_send_settings showSeconds=1 desktopStyle="$2" ${3:+desktopBackColor="$3"})"
+    wait_until 15 left_third_changed "$before" "$1"
+}
+
+# repicture NAME: UM_RELOADBACK (the picture changed), then a screenshot in $shot.
+repicture() {
     local before=$shot
     check_eq "UM_RELOADBACK answers 1 ($1)" 1 "$(probe send "$DESK_VIEW" UM_RELOADBACK | tr -d '\r')"
     # The rebuilt background reaches the screen with the next paint, after the answer.
@@ -61,14 +69,14 @@ check_eq "row 597 blue 56" "0 0 56" "$(bed_pixel "$shot" 320 597)"
 check "overlay over the gradient" overlay_drawn "$shot"
 
 # ---- solid colour 0x336699 (red 0x99, green 0x66, blue 0x33)
-reload solid 2 0x336699
+restyle solid 2 0x336699
 check_eq "solid: left third in the colour" 0 "$(desk_count_other "$shot" $DESK_LEFT '153 102 51')"
 check_eq "solid: empty reminder panel in the colour" 0 \
     "$(desk_count_other "$shot" $DESK_REMINDER '153 102 51')"
 check "overlay drawn again over the solid colour" overlay_drawn "$shot"
 
 # ---- the bitmap, 300 x 200, stretched to 1024 x 768 (its halves meet at x 512, y 384)
-reload bitmap 0
+restyle bitmap 0
 check_eq "bitmap: bright red top left" "200 0 0" "$(bed_pixel "$shot" 100 300)"
 check_eq "bitmap: dark red bottom left" "100 0 0" "$(bed_pixel "$shot" 100 600)"
 check_eq "bitmap: red up to x 505" "200 0 0" "$(bed_pixel "$shot" 505 100)"
@@ -78,24 +86,24 @@ check_eq "bitmap: dark from y 390" "100 0 0" "$(bed_pixel "$shot" 20 390)"
 check "overlay drawn again over the bitmap" overlay_drawn "$shot"
 
 # ---- random colour: one colour everywhere, a new one on each rebuild
-reload random1 3
+restyle random1 3
 first=$(bed_pixel "$shot" 100 300)
 check_eq "random: the left third in one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$first")"
 bed_wait_clock_turns 1 # the generator is seeded with the time in seconds
-reload random2 3
+repicture random2
 second=$(bed_pixel "$shot" 100 300)
 check_eq "random again: one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$second")"
 check "a rebuild draws a new random colour ($first, then $second)" test "$first" != "$second"
 
 # ---- a style the library does not know draws the picture, as the system page shows it
-reload unknown 7
+restyle unknown 7
 check_eq "unknown style: the picture, bright red top left" "200 0 0" "$(bed_pixel "$shot" 100 300)"
 check_eq "unknown style: the picture, green from x 519" "0 200 0" "$(bed_pixel "$shot" 519 100)"
 check "overlay drawn on the picture" overlay_drawn "$shot"
 
 # ---- a bitmap that does not load: the blank background too
 desk_reg_clock BackImage REG_SZ "$(bed_winpath "$data/missing.bmp")"
-reload missing 0
+repicture missing
 check_eq "missing bitmap: blank background" 0 "$(desk_count_other "$shot" $DESK_LEFT '0 0 0')"
 
 check "the shell is still running" bed_alive shell

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The system page's background: "纯色" with a colour from the colour dialog, then "渐变色",
-# each stored and drawn at once through UM_RELOADBACK; a cancelled colour dialog falls back
+# each stored and drawn at once (the settings record carries them); a cancelled colour dialog falls back
 # to "图片背景"; a bitmap from the file dialog is stored while the desktop keeps its style, and
 # shows once "图片背景" is chosen; an unchanged style writes no background value.
 # timeout: 300

@@ -1,0 +1,23 @@
+#include "hook/desktop/calendar_text.h"
+
+#include "hook/desktop/reminders.h"
+#include "shared/desktop_text.h"
+#include "shared/win32/wide_text.h"
+
+namespace luna {
+
+void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
+    if (!desktop.Ready()) {
+        return;
+    }
+    char text[1024];
+    ComposeDesktopCalendarText(now, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
+                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text);
+    const RECT date = ToRect(desktop.panels.calendarText);
+    RestoreBackground(desktop, date);
+    RECT area = date;
+    DrawTextGbk(desktop.picture.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
+    ShowOnView(date);
+}
+
+} // namespace luna
