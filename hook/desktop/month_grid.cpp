@@ -4,6 +4,7 @@
 
 #include "calendar/names.h"
 #include "hook/desktop/reminders.h"
+#include "hook/desktop/overlay_outline.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -20,7 +21,7 @@ void DrawInColor(HDC dc, const char* text, const PixelRect& where, UINT format, 
         previous = SetTextColor(dc, color);
     }
     RECT area = ToRect(where);
-    DrawTextGbk(dc, text, -1, &area, format);
+    DrawOverlayText(dc, text, -1, &area, format);
     if (own) {
         SetTextColor(dc, previous);
     }
