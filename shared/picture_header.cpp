@@ -162,6 +162,20 @@ PictureHeader ReadPictureHeader(const std::uint8_t* data, std::size_t size) {
     return h;
 }
 
+bool PictureLooksWhole(const PictureHeader& header, const std::uint8_t* data, std::size_t size) {
+    if (header.format != PictureFormat::Jpeg) {
+        return true;
+    }
+    // The end marker, allowing for padding some writers add after it.
+    constexpr std::size_t kTail = 1024;
+    for (std::size_t i = size; i >= 2 && size - i < kTail; --i) {
+        if (data[i - 2] == 0xFF && data[i - 1] == 0xD9) {
+            return true;
+        }
+    }
+    return false;
+}
+
 PictureVerdict JudgePicture(std::uint64_t fileBytes, const PictureHeader& header) {
     if (fileBytes == 0) {
         return PictureVerdict::Empty;

@@ -32,6 +32,11 @@ struct PictureHeader {
 // kPictureHeadBytes). Never reads outside [data, data + size).
 PictureHeader ReadPictureHeader(const std::uint8_t* data, std::size_t size);
 
+// Whether the whole of a file (data, size) ends as its format ends: a JPEG with its end
+// marker near the end. A file cut short is broken even where the decoder would show its
+// first part. Other formats are left to the decoder.
+bool PictureLooksWhole(const PictureHeader& header, const std::uint8_t* data, std::size_t size);
+
 // Why a picture cannot be the background; Usable when it can.
 enum class PictureVerdict : std::uint8_t {
     Usable,

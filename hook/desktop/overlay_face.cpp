@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "hook/debug_log.h"
+#include "shared/gbk_text.h"
+
 namespace luna {
 namespace {
 
@@ -54,9 +57,11 @@ void ChooseOverlayFace(HDC dc, LOGFONTW& font) {
         if (DrawsEverything(dc, font, face.c_str())) {
             wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
             font.lfFaceName[LF_FACESIZE - 1] = L'\0';
+            WriteDebugLogf("default font face: %s", GbkFromWide(font.lfFaceName).c_str());
             return;
         }
     }
+    WriteDebugLog("default font face: none draws digits, Latin and Chinese");
 }
 
 } // namespace luna

@@ -149,6 +149,10 @@ PictureFile ReadPictureFile(const char* path) {
                 file.bytes.resize(total); // a file cut short while it was read
                 file.header = ReadPictureHeader(file.bytes.data(), file.bytes.size());
                 file.verdict = JudgePicture(total, file.header);
+                if (file.verdict == PictureVerdict::Usable &&
+                    !PictureLooksWhole(file.header, file.bytes.data(), total)) {
+                    file.verdict = PictureVerdict::Broken;
+                }
             } catch (const std::bad_alloc&) {
                 file.verdict = PictureVerdict::TooLarge;
             }

@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> bytes(data, data + size); // exactly sized, for ASan
     const luna::PictureHeader header = luna::ReadPictureHeader(bytes.data(), bytes.size());
     FUZZ_CHECK(header.orientation >= 1 && header.orientation <= 8);
+    (void)luna::PictureLooksWhole(header, bytes.data(), bytes.size());
     if (luna::JudgePicture(size, header) == luna::PictureVerdict::Usable) {
         FUZZ_CHECK(header.width >= 1 && header.width <= luna::kMaxPictureSide);
         FUZZ_CHECK(header.height >= 1 && header.height <= luna::kMaxPictureSide);

@@ -75,6 +75,11 @@ TEST(PictureHeader, TheVerdictNamesWhatIsWrong) {
     cut.resize(cut.size() - 6); // the frame header cut off
     EXPECT_EQ(JudgePicture(cut.size(), Read(cut)), PictureVerdict::Broken);
     EXPECT_EQ(JudgePicture(kMaxPictureFileBytes + 1, Read(Jpeg())), PictureVerdict::TooLarge);
+    // A JPEG cut short in its picture data has a readable header but no end.
+    Bytes whole = Jpeg();
+    EXPECT_FALSE(PictureLooksWhole(Read(whole), whole.data(), whole.size()));
+    whole.insert(whole.end(), {0xFF, 0xD9, 0, 0});
+    EXPECT_TRUE(PictureLooksWhole(Read(whole), whole.data(), whole.size()));
 }
 
 } // namespace
