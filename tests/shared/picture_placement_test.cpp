@@ -9,27 +9,16 @@
 namespace luna {
 namespace {
 
-// A 4:3 picture on a 16:9 screen, and a picture larger than the screen at its own size.
-TEST(PicturePlacement, EachFitKeepsOrGivesUpTheAspectAsNamed) {
-    const auto place = [](PictureFit fit, int pw, int ph) {
-        return PlacePicture(fit, pw, ph, 1920, 1080);
-    };
-    PicturePlacement p = place(PictureFit::Fill, 800, 600);
-    EXPECT_EQ(p.source, (PicRect{0, 75, 800, 450})); // the top and bottom cut off
-    EXPECT_EQ(p.target, (PicRect{0, 0, 1920, 1080}));
-    p = place(PictureFit::Fit, 800, 600);
-    EXPECT_EQ(p.source, (PicRect{0, 0, 800, 600}));
-    EXPECT_EQ(p.target, (PicRect{240, 0, 1440, 1080})); // bars left and right
-    p = place(PictureFit::Stretch, 800, 600);
-    EXPECT_EQ(p.target, (PicRect{0, 0, 1920, 1080}));
-    p = place(PictureFit::Center, 4000, 100);
+// The desktop scenario reads the five placements of a 4:3 picture on a 16:9 screen; here
+// the pictures larger than the screen and the extreme shapes.
+TEST(PicturePlacement, LargePicturesAreCutAndThinOnesKeepAPixel) {
+    PicturePlacement p = PlacePicture(PictureFit::Center, 4000, 100, 1920, 1080);
     EXPECT_EQ(p.source, (PicRect{1040, 0, 1920, 100}));
     EXPECT_EQ(p.target, (PicRect{0, 490, 1920, 100}));
-    p = place(PictureFit::Tile, 100, 2000);
-    EXPECT_TRUE(p.tiled);
+    p = PlacePicture(PictureFit::Tile, 100, 2000, 1920, 1080);
     EXPECT_EQ(p.target, (PicRect{0, 0, 100, 1080}));
-    // An extreme shape still covers at least one pixel.
-    EXPECT_EQ(place(PictureFit::Fit, 16384, 1).target.height, 1);
+    EXPECT_EQ(PlacePicture(PictureFit::Fit, 16384, 1, 1920, 1080).target.height, 1);
+    EXPECT_EQ(PlacePicture(PictureFit::Fill, 1, 16384, 1920, 1080).source.height, 1);
 }
 
 // Scaling what StoredRect names with the orientation gives the upright picture's part.
