@@ -7,20 +7,21 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The default desktop: an evening sky from deep blue to pale teal, a few stars and a low
-# moon with a soft halo, drawn at 3840x2160 so that it is sharp on a 4K screen and only
-# ever shrunk elsewhere. Each row of the sky is one colour, which PNG packs small.
+# The default desktop: an evening sky from deep blue to pale teal, a few stars and a moon
+# with a soft halo, above the month grid and left of the calendar text on 16:9 and 4:3
+# screens alike. Drawn at 3840x2160 so that it is sharp on a 4K screen and only ever shrunk
+# elsewhere; each row of the sky is one colour, which PNG packs small.
 desktop() {
     local out=$1
     convert -size 3840x2160 gradient:'#14213d'-'#6fb3b8' \
         -fill '#ffffff' \
         -draw 'circle 410,220 413,220' -draw 'circle 1130,140 1132,140' \
-        -draw 'circle 1710,330 1713,330' -draw 'circle 2270,180 2272,180' \
+        -draw 'circle 2550,420 2553,420' -draw 'circle 2270,180 2272,180' \
         -draw 'circle 640,520 642,520' -draw 'circle 3480,120 3483,120' \
-        \( -size 960x540 xc:none -fill '#f4e9c180' -draw 'circle 732,195 732,252' \
+        \( -size 960x540 xc:none -fill '#f4e9c180' -draw 'circle 432,92 432,149' \
            -blur 0x15 -resize 3840x2160 \) -composite \
-        -fill '#f4e9c1' -draw 'circle 2930,780 2930,900' \
-        -fill '#e6d8a8' -draw 'circle 2880,740 2880,762' -draw 'circle 2975,830 2975,845' \
+        -fill '#f4e9c1' -draw 'circle 1730,370 1730,490' \
+        -fill '#e6d8a8' -draw 'circle 1680,330 1680,352' -draw 'circle 1775,420 1775,435' \
         -alpha off -define png:compression-level=9 -type TrueColor "PNG24:$out"
 }
 

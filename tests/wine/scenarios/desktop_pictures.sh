@@ -22,8 +22,15 @@ convert -size 200x150 xc:'rgb(200,0,0)' -size 200x150 xc:'rgb(0,200,0)' +append 
     "$data/quarters.png" &&
     convert "$data/quarters.png" -alpha set -region 20x300+0+0 -alpha transparent +region \
         "PNG32:$data/photo.png" &&
-    convert "$data/quarters.png" -rotate -90 -orient RightTop -quality 95 "$data/photo.jpg" ||
+    convert "$data/quarters.png" -rotate -90 -quality 95 "$data/stored.jpg" ||
     fail "cannot make the test pictures"
+# The orientation goes into an Exif block of its own, right after the start of the image.
+python3 - "$data/stored.jpg" "$data/photo.jpg" <<'EOF' || fail "cannot tag the JPEG"
+import struct, sys
+exif = b"Exif\0\0MM\0*" + struct.pack(">IHHHIHH", 8, 1, 0x112, 3, 1, 6, 0) + b"\0\0\0\0"
+jpeg = open(sys.argv[1], "rb").read()
+open(sys.argv[2], "wb").write(jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(exif) + 2) + exif + jpeg[2:])
+EOF
 head -c $(($(stat -c %s "$data/photo.jpg") / 2)) "$data/photo.jpg" >"$data/cut.jpg"
 : >"$data/empty.png"
 mkdir -p "$data/folder.png"
@@ -105,7 +112,7 @@ for picture in png jpg; do
     check_eq "居中 $picture: the overlay where it was" "$boxes" "$(overlay_boxes)"
     # 平铺: 400x300 tiles from the top left.
     place "tile-$picture" 4
-    at "平铺 $picture" "300 100 $RED" "300 250 $BLUE" "300 400 $RED" "1050 100 $GREEN"
+    at "平铺 $picture" "100 100 $RED" "100 250 $BLUE" "100 400 $RED" "1050 100 $GREEN"
     check_eq "平铺 $picture: the overlay where it was" "$boxes" "$(overlay_boxes)"
 done
 check "the overlay was drawn ($boxes)" test "${boxes#*none}" = "$boxes"
