@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Any display language: the same program runs under the ANSI code pages 936, 1252, 950 and
-# 65001 (one bed run each, installed into a folder with Chinese characters in its name, the
-# clock faked to one moment). Under every code page it starts, finds its reminders and
-# festivals there, and shows the tooltip, the clock menu, the settings sheet's captions
-# and page texts and a message box exactly as under 936; its calendar text, month grid
-# and reminder panel are pixel-identical to the 936 run's, and a reminder saved there is
-# byte-identical to the one saved under 936.
+# 65001 (one bed run each, 1252 in a prefix created under en_US itself, installed into a
+# folder with Chinese characters in its name, the clock faked to one moment). Under every
+# code page it starts, finds its reminders and festivals there, and shows the tooltip, the
+# clock menu, the settings sheet's captions and page texts and a message box exactly as
+# under 936; its calendar text, month grid and reminder panel are pixel-identical to the
+# 936 run's, and a reminder saved there is byte-identical to the one saved under 936.
 # timeout: 600
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
@@ -157,7 +157,10 @@ mkdir -p "$BED_WORK"
 failed=0
 for cp in 936 1252 950 65001; do
     printf -- '---- code page %s (%s)\n' "$cp" "${LOCALE_OF[$cp]}"
-    if ! LOCALE_CP=$cp BED_LANG=${LOCALE_OF[$cp]} LUNA_WINE_WORK=$BED_WORK/cp$cp \
+    # 1252 runs in a prefix created under its own locale, as on an English Windows.
+    own=""
+    [[ $cp == 1252 ]] && own=1
+    if ! LOCALE_CP=$cp BED_LANG=${LOCALE_OF[$cp]} BED_OWN_PREFIX=$own LUNA_WINE_WORK=$BED_WORK/cp$cp \
         LUNA_WINE_TIMEOUT=200 bash "$0" 2>&1 | sed "s/^/[$cp] /"; then
         failed=1
     fi
