@@ -10,7 +10,6 @@
 #include "app/settings/sheet_page_context.h"
 #include "shared/picture_fit.h"
 #include "shared/win32/wide_text.h"
-#include "shared/win32/win_registry.h"
 
 namespace luna {
 namespace {
@@ -66,8 +65,7 @@ BOOL IDD_CLOCK::OnInitDialog() {
 
     flags_ = ClockPageFlags{};
     outlineChanged_ = false;
-    WinRegistry user(HKEY_CURRENT_USER);
-    SetTicked(page, IDC_CLOCK_OUTLINE, ReadTextOutline(user, RegAccess::All));
+    SetTicked(page, IDC_CLOCK_OUTLINE, state_.textOutline);
     const ClockPageControls c = ClockControlsFromSettings(state_.settings);
     SetTicked(page, c.year4 ? IDC_CLOCK_YEAR4 : IDC_CLOCK_YEAR2, true);
     SetTicked(page, IDC_CLOCK_WEEKDAY, c.weekday);
@@ -241,7 +239,8 @@ bool IDD_CLOCK::OnApply() {
     // The outline is drawn by the desktop with its background, which it reads anew.
     if (outlineChanged_ && !apply.context.registryCleared) {
         outlineChanged_ = false;
-        WriteTextOutline(apply.context.hkcu, IsTicked(Window(), IDC_CLOCK_OUTLINE));
+        state_.textOutline = IsTicked(Window(), IDC_CLOCK_OUTLINE);
+        WriteTextOutline(apply.context.hkcu, state_.textOutline);
         apply.context.sink.SendReloadBackground();
     }
     if (result.dateSeparatorStored) {

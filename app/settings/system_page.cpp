@@ -102,7 +102,7 @@ BOOL IDD_SYSTEM::OnInitDialog() {
     SetTicked(page, IDC_SYSTEM_SHUTDOWN, c.shutdown);
     FillNumberList(IDC_SYSTEM_HOURS, kShutdownHours, c.hourIndex, c.shutdown);
     FillNumberList(IDC_SYSTEM_MINUTES, kShutdownMinutes, c.minuteIndex, c.shutdown);
-    page_.storedFit = ReadPictureFit(user, RegAccess::All);
+    page_.storedFit = state_.pictureFit;
     HWND fits = GetDlgItem(page, IDC_SYSTEM_FIT);
     for (const FitEntry& entry : kFits) {
         const auto index = SendTextMessageGbk(fits, CB_ADDSTRING, 0, entry.name);
@@ -223,6 +223,7 @@ bool IDD_SYSTEM::OnApply() {
     char exePath[kPathCapacity];
     ExecutablePathGbk(exePath);
     TellApplyOutcome(ApplySystemPage(apply.context, machine, exePath, page_, ReadControls()));
+    state_.pictureFit = page_.storedFit;
     return true;
 }
 
