@@ -164,14 +164,15 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
         backgroundChanged = true;
         StoreSettingAt(context.hkcu, s, offsetof(DisplaySettings, desktopBackColor));
     }
+    if (backgroundChanged) {
+        SendDisplaySettings(context); // the desktop takes the style and colour from it
+    }
+    // The placement is not in the record: the picture is placed anew from the registry.
     if (controls.fit >= 0 &&
         EffectivePictureFit(static_cast<std::uint32_t>(controls.fit)) != state.storedFit) {
         state.storedFit = EffectivePictureFit(static_cast<std::uint32_t>(controls.fit));
         WritePictureFit(context.hkcu, state.storedFit);
-        backgroundChanged = true;
-    }
-    if (backgroundChanged) {
-        SendDisplaySettings(context); // the desktop takes the style and colour from it
+        context.sink.SendReloadBackground();
     }
     return outcome;
 }
