@@ -1,5 +1,6 @@
 #include "app/convert_dialog.h"
 
+#include "app/app_holidays.h"
 #include "app/settings/editor_controls.h"
 #include "app/logic/convert_view.h"
 #include "app/res/convert_dialog_ids.h"
@@ -20,7 +21,22 @@ bool ConvertDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         MapNotification<Handler>(IDC_CONVERT_YEAR, CBN_SELCHANGE, &ConvertDialog::OnMonthChosen),
         MapNotification<Handler>(IDC_CONVERT_MONTH, CBN_SELCHANGE, &ConvertDialog::OnMonthChosen),
     };
+    if (message == WM_CTLCOLORSTATIC) {
+        return OnStaticColor(wParam, lParam, result);
+    }
     return DispatchTable(*this, kTable, message, wParam, lParam, result);
+}
+
+bool ConvertDialog::OnStaticColor(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const int k = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - IDC_CONVERT_DAY_FIRST;
+    if (k < 0 || k >= kConvertCellCount || marks_[k] == HolidayMark::None) {
+        return false;
+    }
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, marks_[k] == HolidayMark::Off ? kHolidayOffColor : kHolidayWorkColor);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return true;
 }
 
 BOOL ConvertDialog::OnInitDialog() {
@@ -54,7 +70,9 @@ bool ConvertDialog::OnMonthChosen(WPARAM, LPARAM, LRESULT&) {
 }
 
 void ConvertDialog::FillMonth(int year, int month) {
-    const ConvertView view = LayOutConvertMonth(BuildConversionMonth(year, month));
+    ConversionMonth shown = BuildConversionMonth(year, month);
+    FillHolidayMarks(AppHolidays(), year, month, shown.marks);
+    const ConvertView view = LayOutConvertMonth(shown);
     HWND dialog = Window();
     SendDlgItemMessageW(dialog, IDC_CONVERT_LUNAR_YEAR, CB_SETCURSEL,
                         static_cast<WPARAM>(view.lunarYearIndex), 0);
@@ -62,9 +80,12 @@ void ConvertDialog::FillMonth(int year, int month) {
                         static_cast<WPARAM>(view.lunarMonthIndex), 0);
     SetDlgItemTextGbk(dialog, IDC_CONVERT_TITLE, view.title);
     for (int k = 0; k < kConvertCellCount; ++k) {
+        marks_[k] = view.cells[k].mark;
         SetDlgItemTextGbk(dialog, IDC_CONVERT_DAY_FIRST + k, view.cells[k].number);
         SetDlgItemTextGbk(dialog, IDC_CONVERT_LABEL_FIRST + k, view.cells[k].label);
     }
+    SetDlgItemTextGbk(dialog, IDC_CONVERT_HOLIDAY_NOTE,
+                      ConvertHolidayNote(AppHolidays(), year).c_str());
 }
 
 } // namespace luna

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/framework/dialog.h"
+#include "app/logic/convert_view.h"
 
 namespace luna {
 
@@ -19,8 +20,12 @@ class ConvertDialog : public Dialog {
 
   private:
     bool OnMonthChosen(WPARAM, LPARAM, LRESULT&);
+    // The day numbers of marked days in the marks' colours.
+    bool OnStaticColor(WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Title, lunar boxes and grid for one Gregorian month.
     void FillMonth(int year, int month);
+
+    HolidayMark marks_[kConvertCellCount] = {};
 };
 
 } // namespace luna

@@ -1,16 +1,20 @@
 #include "app/main_dialog.h"
 
+#include "app/app_holidays.h"
+
 #include "app/settings/about_dialog.h"
 #include "app/desktop_windows.h"
 #include "app/framework/application.h"
 #include "app/logic/system_page_rules.h"
 #include "app/res/resource_ids.h"
+#include "app/settings/reminder_page.h"
 #include "app/settings/settings_copy.h"
 #include "app/settings/sheet_launch.h"
 #include "app/timed_shutdown.h"
 #include "app/tray_icon.h"
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/lunahook.h"
+#include "shared/date_param.h"
 #include "shared/messages.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
@@ -57,6 +61,7 @@ const MessageEntry<MessageHandler<MainDialog>> MainDialog::kMessages[] = {
     MapMessage(WM_TIMER, &MainDialog::OnTimer),
     MapMessage(UM_TRAYICON, &MainDialog::OnTrayIcon),
     MapMessage(UM_REMINDER, &MainDialog::OnReminder),
+    MapMessage(UM_NEWREMINDERON, &MainDialog::OnNewReminderOn),
 };
 
 MainDialog::MainDialog(ControlState& state, SingleInstanceEvent& instanceEvent)
@@ -110,6 +115,7 @@ BOOL MainDialog::OnInitDialog() {
         MakeTrayIconRecord(Window(), LoadIconA(ApplicationInstance(), MAKEINTRESOURCEA(IDI_SHEET)));
     AddTrayIcon(trayIcon_);
     ShowWindow(Window(), SW_HIDE);
+    LoadAppHolidays(Window());
     return TRUE;
 }
 
@@ -283,6 +289,29 @@ bool MainDialog::OnReminder(WPARAM wParam, LPARAM, LRESULT& result) {
         SendMessageA(sheet, PSM_SETCURSEL, kReminderPageIndex, 0);
     } else if (wParam != kSheetJustOpened) {
         PostMessageA(Window(), UM_REMINDER, kSheetJustOpened, 0);
+        OpenSettings();
+    }
+    return true;
+}
+
+// A day double-clicked on the desktop's month grid: a new reminder on it, on the reminder
+// page. An open sheet comes forward on that day; otherwise the sheet opens and the request,
+// posted again with lParam kSheetJustOpened, reaches the page from inside the sheet's loop.
+// Whatever is not a real date in 1900-2099 is ignored.
+bool MainDialog::OnNewReminderOn(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    CivilDate date{};
+    if (!UnpackDateParam(wParam, date)) {
+        return true;
+    }
+    if (HWND sheet = OpenSettingsSheet(Window())) {
+        SetForegroundWindow(sheet);
+        SendMessageA(sheet, PSM_SETCURSEL, kReminderPageIndex, 0);
+        if (auto page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))) {
+            SendMessageA(page, kStartReminderOnMessage, wParam, 0);
+        }
+    } else if (lParam != static_cast<LPARAM>(kSheetJustOpened)) {
+        PostMessageA(Window(), UM_NEWREMINDERON, wParam, static_cast<LPARAM>(kSheetJustOpened));
         OpenSettings();
     }
     return true;

@@ -33,6 +33,8 @@ class MainDialog : public Dialog {
     bool OnTimer(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnTrayIcon(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnReminder(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // A double-click on a day of the desktop's month grid (UM_NEWREMINDERON).
+    bool OnNewReminderOn(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void OnShellRestarted();
     void AddAboutToSystemMenu();

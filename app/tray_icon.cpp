@@ -1,7 +1,9 @@
 #include "app/tray_icon.h"
 
 #include <cstring>
+#include <string>
 
+#include "app/app_holidays.h"
 #include "app/desktop_windows.h"
 #include "app/logic/tooltip.h"
 #include "app/logic/tray_callback.h"
@@ -14,15 +16,17 @@ namespace luna {
 
 namespace {
 
-static_assert(sizeof(NOTIFYICONDATAW{}.szTip) / sizeof(wchar_t) >= kTrayTipSize,
-              "the record's tip field holds the first form's 64 characters");
+static_assert(sizeof(NOTIFYICONDATAW{}.szTip) / sizeof(wchar_t) >= kTrayLongTipSize,
+              "the record's tip field holds the later forms' 128 characters");
 
-// A GBK tip of at most 63 bytes is at most 63 characters: it fits the first form's field.
-void SetTip(NOTIFYICONDATAW& record, const char* tip) {
+// A GBK tip of at most `size - 1` bytes is at most that many characters: the first form's
+// 63, or the later forms' 127 (with the record's size telling the shell which form it is).
+void SetTip(NOTIFYICONDATAW& record, const char* tip, std::size_t size = kTrayTipSize) {
     std::memset(record.szTip, 0, sizeof record.szTip);
-    const std::wstring wide = WideFromGbk(tip, kTrayTipSize - 1);
-    const std::size_t length = wide.size() < kTrayTipSize - 1 ? wide.size() : kTrayTipSize - 1;
+    const std::wstring wide = WideFromGbk(tip, size - 1);
+    const std::size_t length = wide.size() < size - 1 ? wide.size() : size - 1;
     std::memcpy(record.szTip, wide.data(), length * sizeof(wchar_t));
+    record.cbSize = size == kTrayTipSize ? NOTIFYICONDATAW_V1_SIZE : NOTIFYICONDATAW_V2_SIZE;
 }
 
 NOTIFYICONDATAW EmptyRecord(HWND owner) {
@@ -66,7 +70,14 @@ void RefreshTip(NOTIFYICONDATAW& kept) {
                            now.wHour, now.wMinute, now.wSecond};
     char tip[kTrayTipSize];
     ComposeTrayTip(moment, calendar, tip);
-    SetTip(kept, tip);
+    const std::string holiday =
+        HolidayTextLine(AppHolidays().Find(moment.year, moment.month, moment.day));
+    char longTip[kTrayLongTipSize];
+    if (AppendTipLine(tip, holiday.c_str(), longTip)) {
+        SetTip(kept, longTip, kTrayLongTipSize);
+    } else {
+        SetTip(kept, tip);
+    }
     Shell_NotifyIconW(NIM_MODIFY, &kept);
 }
 

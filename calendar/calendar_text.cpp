@@ -41,14 +41,10 @@ void AppendFestivalLines(TextBuffer& text, const char* heading, FestivalList lis
 
 int ComposeCalendarText(int year, int month, int day, int hour, char* out) {
     TextBuffer text(out, kCalendarTextMax);
-    LunarDate d{};
-    d.year = year;
-    d.month = month;
-    d.day = day;
-    d.hour = hour;
-    if (ConvertToLunar(d) != 0) {
+    if (!IsSupportedDate(year, month, day)) {
         return 0;
     }
+    const LunarDate d = LunarOf(year, month, day, hour);
     AppendLunarText(text, d);
     AppendSolarTermLine(text, d);
 

@@ -85,6 +85,16 @@ const char* DoubleHourName(int hour) {
     return kDoubleHourNames[((hour + 1) / 2) % 12];
 }
 
+LunarDate LunarOf(int year, int month, int day, int hour) {
+    LunarDate date{};
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    date.hour = hour;
+    ConvertToLunar(date);
+    return date;
+}
+
 int ConvertToLunar(LunarDate& date) {
     date.dayStem = date.dayBranch = 0;
     date.yearStem = date.yearBranch = 0;

@@ -54,6 +54,10 @@ bool IsSupportedDate(int year, int month, int day);
 // hour name are cleared and the lunar year, month, day and leap flag keep their values.
 int ConvertToLunar(LunarDate& date);
 
+// The record of a Gregorian day at an hour (which picks only hourName), as ConvertToLunar
+// fills it. For a day it refuses (IsSupportedDate is false) every lunar field is zero.
+LunarDate LunarOf(int year, int month, int day, int hour = 0);
+
 // 0 when no solar term falls on the date, else the term number 1-24; on a hit
 // termSeconds receives the moment of the term as seconds after midnight.
 int SolarTermOfDay(int year, int month, int day, std::uint32_t& termSeconds);

@@ -1,7 +1,7 @@
 // StartHook and EndHook: the installation logic with the Windows calls behind it.
 #include "hook/lunahook.h"
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/hook_procs.h"
 #include "hook/library_instance.h"
 #include "hook/logic/hook_install.h"

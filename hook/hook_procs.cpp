@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/desktop/desktop.h"
 #include "hook/desktop/desktop_surfaces.h"
 #include "hook/desktop/overlay_fonts.h"
@@ -40,12 +40,12 @@ void ResetAttachmentState(luna::Desktop& desktop) {
 // The first-time work of each target.
 void SubclassDesktop(HWND window) {
     luna::SharedHookState& state = luna::SharedState();
-    luna::LocalSubclass& record = luna::DeskSubclass();
+    luna::LocalSubclass& record = luna::FolderViewSubclass();
     if (HWND view = luna::AttachedViewWindow()) {
         SendMessageW(view, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
     }
     luna::WriteDebugLog("第一次替换目的窗口过程");
-    if (!luna::AttachSubclass(record, window, DeskSubclassProc)) {
+    if (!luna::AttachSubclass(record, window, FolderViewSubclassProc)) {
         luna::WriteDebugLog("目的窗口过程替代失败");
         return;
     }
@@ -100,8 +100,8 @@ void SubclassClock(HWND window) {
 // anybody could have written, is not passed.
 LRESULT CALLBACK DeskHookProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0) {
-        if (HWND window = AttachTarget(lParam, luna::DeskSubclass(), luna::SharedState().m_hDeskWnd,
-                                       "SHELLDLL_DefView")) {
+        if (HWND window = AttachTarget(lParam, luna::FolderViewSubclass(),
+                                       luna::SharedState().m_hDeskWnd, "SHELLDLL_DefView")) {
             SubclassDesktop(window);
         }
     }

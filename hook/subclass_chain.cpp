@@ -7,7 +7,7 @@
 namespace luna {
 namespace {
 
-LocalSubclass deskSubclass;
+LocalSubclass folderViewSubclass;
 LocalSubclass viewSubclass;
 LocalSubclass clockSubclass;
 
@@ -17,8 +17,8 @@ WNDPROC CurrentProcedure(HWND window) {
 
 } // namespace
 
-LocalSubclass& DeskSubclass() {
-    return deskSubclass;
+LocalSubclass& FolderViewSubclass() {
+    return folderViewSubclass;
 }
 
 LocalSubclass& ViewSubclass() {

@@ -20,7 +20,7 @@ struct LocalSubclass {
     SubclassMode mode = SubclassMode::None;
 };
 
-LocalSubclass& DeskSubclass();
+LocalSubclass& FolderViewSubclass();
 LocalSubclass& ViewSubclass();
 LocalSubclass& ClockSubclass();
 

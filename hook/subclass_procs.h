@@ -5,6 +5,6 @@
 
 #include <windows.h>
 
-LRESULT CALLBACK DeskSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK FolderViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ClockSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

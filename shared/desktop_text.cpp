@@ -95,21 +95,17 @@ void AppendWeekday(TextBuffer& t, const LocalTime& now) {
 std::size_t ComposeDesktopCalendarText(const LocalTime& now, const DisplaySettings& s,
                                        const char* const* ownSolar, std::size_t ownSolarCount,
                                        const char* const* ownLunar, std::size_t ownLunarCount,
-                                       char* out, std::size_t outSize) {
+                                       char* out, std::size_t outSize, const char* holidayLine) {
     TextBuffer t(out, outSize);
     AppendDatePart(t, now, s);
     if (s.showWeekday) {
         AppendWeekday(t, now);
     }
 
-    LunarDate d{};
-    d.year = now.year;
-    d.month = now.month;
-    d.day = now.day;
-    d.hour = now.hour;
-    if (ConvertToLunar(d) != 0) {
+    if (!IsSupportedDate(now.year, now.month, now.day)) {
         return t.Length();
     }
+    const LunarDate d = LunarOf(now.year, now.month, now.day, now.hour);
     AppendLunarText(t, d);
     AppendSolarTermLine(t, d);
 
@@ -123,6 +119,10 @@ std::size_t ComposeDesktopCalendarText(const LocalTime& now, const DisplaySettin
     AppendFestivalLines(t, kLunarHeading, ListOf(kLunarFestivalsHook), key);
     if (ownLunar != nullptr) {
         AppendFestivalLines(t, kLunarHeading, FestivalList{ownLunar, ownLunarCount}, key);
+    }
+    if (holidayLine != nullptr && holidayLine[0] != '\0') {
+        t.Append("\n");
+        t.Append(holidayLine);
     }
     return t.Length();
 }

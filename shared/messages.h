@@ -13,6 +13,9 @@ constexpr unsigned UM_REMINDER = 0x1409;
 constexpr unsigned UM_TRAYICON = 0x1500;
 constexpr unsigned UM_CLOCKMENU = 0x1501;
 constexpr unsigned UM_HELP = 0x1510;
+// A double-click on a day of the desktop's month grid: lunavis opens a new reminder on that
+// day. wParam is the date (shared/date_param.h), lParam 0.
+constexpr unsigned UM_NEWREMINDERON = 0x1520;
 constexpr unsigned UM_RELOADBACK = 0x1611;
 
 // dwData codes of WM_COPYDATA sent to the desktop list view.

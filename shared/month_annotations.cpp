@@ -10,17 +10,6 @@
 namespace luna {
 namespace {
 
-// The lunar date of a day, with its term; the hour plays no part in a month view.
-LunarDate LunarDateOf(int year, int month, int day) {
-    LunarDate d{};
-    d.year = year;
-    d.month = month;
-    d.day = day;
-    d.hour = 0;
-    ConvertToLunar(d);
-    return d;
-}
-
 void FormatDayLabel(const LunarDate& d, char (&label)[16]) {
     if (d.lunarDay == 1) {
         FormatMonthLabel(d.lunarMonth, d.isLeapMonth != 0, d.monthDays, label);
@@ -38,6 +27,13 @@ template <std::size_t N> void CopyText(const char* text, char (&out)[N]) {
 CellPlace PlaceDay(int firstWeekday, int day) {
     const int cell = firstWeekday + day - 1;
     return CellPlace{cell % 7, cell / 7};
+}
+
+void FillHolidayMarks(const HolidayTable& table, int year, int month, HolidayMark (&marks)[31]) {
+    for (int day = 1; day <= 31; ++day) {
+        marks[day - 1] =
+            day <= DaysInMonth(year, month) ? table.MarkOf(year, month, day) : HolidayMark::None;
+    }
 }
 
 int FirstWeekdayOf(int year, int month) {
@@ -108,7 +104,7 @@ DesktopMonth BuildDesktopMonth(int year, int month, const DisplaySettings& s,
 
     for (int day = 1; day <= m.daysInMonth; ++day) {
         DesktopDay& cell = m.days[day - 1];
-        const LunarDate d = LunarDateOf(year, month, day);
+        const LunarDate d = LunarOf(year, month, day);
         FormatDayLabel(d, cell.dayLabel);
 
         char solarKey[5];
@@ -162,7 +158,7 @@ ConversionMonth BuildConversionMonth(int year, int month) {
     m.daysInMonth = DaysInMonth(year, month);
     m.firstWeekday = FirstWeekdayOf(year, month);
 
-    const LunarDate first = LunarDateOf(year, month, 1);
+    const LunarDate first = LunarOf(year, month, 1);
     m.firstLunarYear = first.lunarYear;
     m.firstLunarMonth = first.lunarMonth;
     TextBuffer(m.title, sizeof m.title)
@@ -173,7 +169,7 @@ ConversionMonth BuildConversionMonth(int year, int month) {
 
     for (int day = 1; day <= m.daysInMonth; ++day) {
         char(&label)[16] = m.labels[day - 1];
-        const LunarDate d = LunarDateOf(year, month, day);
+        const LunarDate d = LunarOf(year, month, day);
         FormatDayLabel(d, label);
 
         char key[5];

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "calendar/festivals.h"
+#include "calendar/holidays.h"
 #include "shared/display_settings.h"
 
 namespace luna {
@@ -20,6 +22,14 @@ CellPlace PlaceDay(int firstWeekday, int day);
 
 // Weekday of the 1st of a month, 0 = Sunday: the column of its first cell.
 int FirstWeekdayOf(int year, int month);
+
+// The colours of the marks (0x00BBGGRR, as COLORREF): a day off's number and 休 badge, and
+// a make-up workday's 班 badge, on the desktop and in the conversion dialog alike.
+constexpr std::uint32_t kHolidayOffColor = 0x003130D6;  // RGB(214, 48, 49)
+constexpr std::uint32_t kHolidayWorkColor = 0x00685448; // RGB(72, 84, 104)
+
+// The holiday mark of every day of a month (None where the table has none).
+void FillHolidayMarks(const HolidayTable& table, int year, int month, HolidayMark (&marks)[31]);
 
 // Month label of a lunar month start: "闰%d月大", "闰%d月小", "%d月大" or "%d月小".
 void FormatMonthLabel(int lunarMonth, bool isLeap, int monthDays, char (&label)[16]);
@@ -58,6 +68,7 @@ struct DesktopMonth {
     int daysInMonth; // 0 for a month outside 1900-2099
     int firstWeekday;
     DesktopDay days[31];
+    HolidayMark marks[31]; // None until FillHolidayMarks
 
     // Text of a slot of day d (1-based), or nullptr when the slot is empty.
     const char* Slot(int day, DesktopSlot slot) const;
@@ -81,11 +92,12 @@ struct ConversionMonth {
     int month;
     int daysInMonth; // 0 for a month outside 1900-2099
     int firstWeekday;
-    int firstLunarYear;  // lunar year of the 1st
-    int firstLunarMonth; // lunar month number of the 1st (leap months give their number)
-    char title[32];      // "农历:%s%s[%s]年%s%s月%s%s日" of the 1st, without a double hour
-    char labels[31][16]; // one label per day: term, else lunar festival, else solar
-                         // festival, else month label or lunar day name
+    int firstLunarYear;    // lunar year of the 1st
+    int firstLunarMonth;   // lunar month number of the 1st (leap months give their number)
+    char title[32];        // "农历:%s%s[%s]年%s%s月%s%s日" of the 1st, without a double hour
+    char labels[31][16];   // one label per day: term, else lunar festival, else solar
+                           // festival, else month label or lunar day name
+    HolidayMark marks[31]; // None until FillHolidayMarks
 };
 
 ConversionMonth BuildConversionMonth(int year, int month);

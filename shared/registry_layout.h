@@ -62,6 +62,9 @@ constexpr char DeskTopBackColor[] = "DeskTopBackColor";
 constexpr char BkDisPlayStyle[] = "BkDisPlayStyle";
 constexpr char ReminderExact[] = "ReminderExact";
 constexpr char ReminderBkColor[] = "ReminderBkColor";
+// 1: the desktop's month grid shows ISO week numbers. Earlier versions neither write nor
+// read it.
+constexpr char WeekNumbers[] = "WeekNumbers";
 // Beside the record (newer than it): how the picture is placed (PictureFit, picture_fit.h) and
 // whether the desktop's texts get an outline (0 or 1).
 constexpr char DeskTopFit[] = "DeskTopFit";

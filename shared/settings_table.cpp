@@ -163,6 +163,29 @@ void StoreSettingAt(RegistryStore& hkcu, const DisplaySettings& settings, std::s
     }
 }
 
+const SideSettingRow kWeekNumbersSetting{"showWeekNumbers", regkey::Display, regvalue::WeekNumbers,
+                                         0};
+
+const SideSettingRow* FindSideSetting(const char* name) {
+    static const SideSettingRow* const kSideRows[] = {&kWeekNumbersSetting};
+    for (const SideSettingRow* row : kSideRows) {
+        if (name != nullptr && std::strcmp(row->name, name) == 0) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+std::uint32_t ReadSideSetting(RegistryStore& hkcu, const SideSettingRow& row, RegAccess access) {
+    std::uint32_t number = 0;
+    return ReadRegNumber(hkcu, row.keyPath, row.valueName, &number, access) ? number
+                                                                            : row.defaultNumber;
+}
+
+void StoreSideSetting(RegistryStore& hkcu, const SideSettingRow& row, std::uint32_t number) {
+    WriteRegNumber(hkcu, row.keyPath, row.valueName, number);
+}
+
 void StoreSettings(RegistryStore& hkcu, const DisplaySettings& settings, const std::size_t* offsets,
                    std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {

@@ -1,6 +1,6 @@
 // Where each field of DisplaySettings is stored: one row per field, read by the loader,
 // written by the pages' Apply, printed by the probes and encoded for the scenarios
-// (tools/settingsrec). Fields without a row live only in memory: the shutdown time and its
+// (tests/tools/settingsrec). Fields without a row live only in memory: the shutdown time and its
 // switch, the reserved and spare bytes.
 //
 // Kept apart on purpose: the font groups (FontName .. FontSizeTenths, a LOGFONT record of
@@ -71,5 +71,26 @@ void StoreSettings(RegistryStore& hkcu, const DisplaySettings& settings,
                    const std::size_t (&offsets)[N]) {
     StoreSettings(hkcu, settings, offsets, N);
 }
+
+// Values stored beside the record: lunavis writes them from its pages, and lunahook reads
+// them itself with the one registry reader (the record that crosses processes keeps its 96
+// bytes). A missing or refused value counts as the row's default.
+struct SideSettingRow {
+    const char* name; // as the scenarios and probes spell it
+    const char* keyPath;
+    const char* valueName;
+    std::uint32_t defaultNumber;
+};
+
+// The week-number column of the desktop's month grid (calendar page, off by default).
+extern const SideSettingRow kWeekNumbersSetting;
+
+// The side row of a name; null when there is none.
+const SideSettingRow* FindSideSetting(const char* name);
+
+// The stored number, or the default. `access` as for ReadRegValue.
+std::uint32_t ReadSideSetting(RegistryStore& hkcu, const SideSettingRow& row,
+                              RegAccess access = RegAccess::All);
+void StoreSideSetting(RegistryStore& hkcu, const SideSettingRow& row, std::uint32_t number);
 
 } // namespace luna

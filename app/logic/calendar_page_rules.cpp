@@ -18,6 +18,10 @@ FestivalSwitches FestivalSwitchesFromSettings(const DisplaySettings& settings) {
     return s;
 }
 
+bool WeekNumbersTicked(RegistryStore& hkcu) {
+    return ReadSideSetting(hkcu, kWeekNumbersSetting) != 0;
+}
+
 namespace {
 
 // The festival switches Apply writes, in this order.
@@ -53,9 +57,14 @@ void ApplyCalendarPage(SheetContext& context, CalendarPageFlags& flags, const Fo
     if (flags.colorChanged) {
         StoreSettingAt(context.hkcu, context.settings, offsetof(DisplaySettings, calendarColor));
     }
-    if (flags.festivalChanged || flags.colorChanged) {
+    if (flags.weekNumbersChanged) {
+        // lunahook reads the value itself when the settings arrive.
+        StoreSideSetting(context.hkcu, kWeekNumbersSetting, switches.weekNumbers ? 1 : 0);
+    }
+    if (flags.festivalChanged || flags.colorChanged || flags.weekNumbersChanged) {
         flags.festivalChanged = false;
         flags.colorChanged = false;
+        flags.weekNumbersChanged = false;
         SendDisplaySettings(context);
     }
 }

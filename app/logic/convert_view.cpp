@@ -1,6 +1,7 @@
 #include "app/logic/convert_view.h"
 
 #include <cstddef>
+#include <string>
 
 #include "calendar/names.h"
 
@@ -41,10 +42,21 @@ ConvertView LayOutConvertMonth(const ConversionMonth& month) {
     CopyBounded(month.title, view.title);
     for (int day = 1; day <= days; ++day) {
         ConvertCell& cell = view.cells[month.firstWeekday + day - 1];
-        CopyBounded(kSolarDayNames[day - 1], cell.number);
+        const HolidayMark mark = month.marks[day - 1];
+        const std::string number =
+            std::string(kSolarDayNames[day - 1]) + (mark == HolidayMark::Off    ? "休"
+                                                    : mark == HolidayMark::Work ? "班"
+                                                                                : "");
+        CopyBounded(number.c_str(), cell.number);
+        cell.mark = mark;
         CopyBounded(month.labels[day - 1], cell.label);
     }
     return view;
+}
+
+std::string ConvertHolidayNote(const HolidayTable& table, int year) {
+    const std::string note = HolidayCoverageNote(table);
+    return table.Covers(year) ? note : std::to_string(year) + " 年无节假日安排；" + note;
 }
 
 bool ConvertMonthOfSelection(int yearIndex, int monthIndex, int* year, int* month) {

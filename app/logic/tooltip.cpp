@@ -36,4 +36,18 @@ void ComposeTrayTip(const LocalTime& now, const char* calendarText, char (&tip)[
     std::memcpy(tip, composed, GbkCutLength(composed, kTrayTipSize - 1));
 }
 
+bool AppendTipLine(const char (&tip)[kTrayTipSize], const char* line,
+                   char (&out)[kTrayLongTipSize]) {
+    std::memset(out, 0, sizeof out);
+    std::memcpy(out, tip, BoundedLength(tip, kTrayTipSize - 1));
+    if (line == nullptr || line[0] == '\0') {
+        return false;
+    }
+    char joined[kTrayTipSize + kTrayLongTipSize + 1] = {};
+    std::snprintf(joined, sizeof joined, "%s\n%s", out, line);
+    std::memset(out, 0, sizeof out);
+    std::memcpy(out, joined, GbkCutLength(joined, kTrayLongTipSize - 1));
+    return true;
+}
+
 } // namespace luna

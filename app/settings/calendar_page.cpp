@@ -1,4 +1,5 @@
 #include "app/settings/calendar_page.h"
+#include "app/app_holidays.h"
 
 #include "app/convert_dialog.h"
 #include "app/settings/festival_dialog.h"
@@ -7,6 +8,8 @@
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
+#include "shared/win32/wide_text.h"
+#include "shared/win32/win_registry.h"
 
 namespace luna {
 
@@ -20,6 +23,7 @@ const MessageEntry<MessageHandler<IDD_CALENDER>> IDD_CALENDER::kMessages[] = {
     MapNotification(IDC_CALENDAR_TERMS, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_SOLAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
     MapNotification(IDC_CALENDAR_OWN_LUNAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_WEEK_NUMBERS, BN_CLICKED, &IDD_CALENDER::OnWeekNumbers),
 };
 
 IDD_CALENDER::IDD_CALENDER(ControlState& state) : PropertyPage(DLG_CALENDAR_PAGE), state_(state) {}
@@ -36,6 +40,9 @@ BOOL IDD_CALENDER::OnInitDialog() {
     SetTicked(page, IDC_CALENDAR_TERMS, s.solarTerms);
     SetTicked(page, IDC_CALENDAR_OWN_SOLAR, s.ownSolar);
     SetTicked(page, IDC_CALENDAR_OWN_LUNAR, s.ownLunar);
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    SetTicked(page, IDC_CALENDAR_WEEK_NUMBERS, WeekNumbersTicked(currentUser));
+    SetDlgItemTextGbk(page, IDC_CALENDAR_HOLIDAY_NOTE, HolidayCoverageNote(AppHolidays()).c_str());
     flags_.fontChanged = false;
     return TRUE;
 }
@@ -80,6 +87,12 @@ bool IDD_CALENDER::OnFestivalSwitch(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
+bool IDD_CALENDER::OnWeekNumbers(WPARAM, LPARAM, LRESULT&) {
+    flags_.weekNumbersChanged = true;
+    SetModified(true);
+    return true;
+}
+
 FestivalSwitches IDD_CALENDER::ReadSwitches() const {
     HWND page = Window();
     FestivalSwitches s;
@@ -88,6 +101,7 @@ FestivalSwitches IDD_CALENDER::ReadSwitches() const {
     s.solarTerms = IsTicked(page, IDC_CALENDAR_TERMS);
     s.ownSolar = IsTicked(page, IDC_CALENDAR_OWN_SOLAR);
     s.ownLunar = IsTicked(page, IDC_CALENDAR_OWN_LUNAR);
+    s.weekNumbers = IsTicked(page, IDC_CALENDAR_WEEK_NUMBERS);
     return s;
 }
 

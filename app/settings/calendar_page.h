@@ -23,6 +23,7 @@ class IDD_CALENDER : public PropertyPage {
     bool OnFestivals(WPARAM, LPARAM, LRESULT&);
     bool OnConvert(WPARAM, LPARAM, LRESULT&);
     bool OnFestivalSwitch(WPARAM, LPARAM, LRESULT&);
+    bool OnWeekNumbers(WPARAM, LPARAM, LRESULT&);
 
     FestivalSwitches ReadSwitches() const;
 

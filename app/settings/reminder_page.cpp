@@ -10,13 +10,18 @@
 #include "app/settings/editor_controls.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
-#include "app/logic/reminder_export.h"
+#include "shared/reminder_export.h"
 #include "app/logic/reminder_item.h"
+#include "app/exe_path.h"
+#include "app/framework/file_dialog.h"
+#include "app/logic/export_sources.h"
+#include "shared/file_replace.h"
 #include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
 #include "calendar/lunar.h"
+#include "shared/date_param.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
@@ -121,6 +126,7 @@ const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
     MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &IDD_REMINDER::OnFont),
     MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &IDD_REMINDER::OnLunar),
     MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &IDD_REMINDER::OnExport),
+    MapMessage(kStartReminderOnMessage, &IDD_REMINDER::OnStartReminderOn),
 };
 
 IDD_REMINDER::IDD_REMINDER(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
@@ -372,55 +378,46 @@ void IDD_REMINDER::FillDateCombos(bool lunar) {
         }
         months.push_back(choice.text);
     }
+    int lunarDay = dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow);
+    if (started_ && monthRow == start_.month && dayRow == start_.day) {
+        selected = start_.lunarMonth; // the day picked on the desktop, as a lunar date
+        lunarDay = start_.lunarDay;
+    }
     FillTextCombo(page, IDC_REMINDER_MONTH, months, selected);
-    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(),
-                  dayRow < 0 ? 0 : (dayRow > 29 ? 29 : dayRow));
+    FillTextCombo(page, IDC_REMINDER_DAY, LunarDayChoices(), lunarDay);
+}
+
+bool IDD_REMINDER::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
+    result = 0;
+    CivilDate date{};
+    ReminderStartRows rows{};
+    if (!UnpackDateParam(wParam, date) || !ReminderStartOn(date.year, date.month, date.day, rows)) {
+        return true;
+    }
+    HWND page = Window();
+    start_ = rows;
+    started_ = true;
+    CheckDlgButton(page, IDC_REMINDER_LUNAR, BST_UNCHECKED);
+    FillNumberCombo(page, IDC_REMINDER_MONTH, 1, 12, "%2d", rows.month);
+    FillNumberCombo(page, IDC_REMINDER_DAY, 1, 31, "%2d", rows.day);
+    SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(page, IDC_REMINDER_TEXT)),
+                 TRUE);
+    return true;
 }
 
 bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
     HWND page = Window();
-    // "Name|pattern|...||" to the double-terminated wide form of the dialog.
-    std::wstring filter = WideFromGbk(kExportFilter);
-    for (wchar_t& c : filter) {
-        if (c == L'|') {
-            c = L'\0';
-        }
-    }
-    wchar_t file[MAX_PATH] = {};
-    const std::wstring name = WideFromGbk(kExportName);
-    name.copy(file, MAX_PATH - 1);
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = page;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = L"ics";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) {
+    SaveFileDialog dialog(
+        "ics", kExportFilter,
+        OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR, kExportName);
+    if (!dialog.DoModal(page)) {
         return true;
     }
-
-    // The list as it stands, saved or not, and the user's festivals beside the background
-    // picture, where the desktop reads them.
-    ExportSources sources;
-    for (const std::string& item : list_.Items()) {
-        (IsLunarPageItem(item) ? sources.lunarReminders : sources.reminders)
-            .push_back(RecordOfPageItem(item));
-    }
     WinRegistry hkcu(HKEY_CURRENT_USER);
-    char backImage[kPathCapacity] = {};
-    char folder[kPathCapacity] = {};
-    char festivalPath[kPathCapacity] = {};
-    if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, backImage) &&
-        FolderOfPath(backImage, folder)) {
-        if (JoinPath(folder, kSolarFileName, festivalPath)) {
-            ReadFestivalFile(festivalPath, &sources.solarFestivals);
-        }
-        if (JoinPath(folder, kLunarFileName, festivalPath)) {
-            ReadFestivalFile(festivalPath, &sources.lunarFestivals);
-        }
-    }
+    char exePath[kPathCapacity];
+    ExecutablePathGbk(exePath);
+    const ExportSources sources = GatherExportSources(list_.Items(), hkcu, exePath);
+
     SYSTEMTIME local{};
     GetLocalTime(&local);
     SYSTEMTIME utc{};
@@ -434,17 +431,10 @@ bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
         ExportRangeFrom(GregorianDay{kLastYear, 1, 1}, 1, range); // a clock beyond the table
     }
     const std::string ics = WriteICalendar(PlanReminderEvents(sources, range, &Utf8FromGbk), stamp);
-
-    HANDLE out =
-        CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    const bool ok = out != INVALID_HANDLE_VALUE &&
-                    WriteFile(out, ics.data(), static_cast<DWORD>(ics.size()), &written, nullptr) &&
-                    written == ics.size();
-    if (out != INVALID_HANDLE_VALUE) {
-        CloseHandle(out);
-    }
-    if (!ok) {
+    // The safe save takes a GBK path: a chosen name GBK cannot hold is not written.
+    char path[kPathCapacity];
+    if (StoreExactGbk(dialog.Path(), path) != GbkFit::kOk ||
+        !WriteFileReplacing(path, ics.data(), ics.size())) {
         MessageBoxGbk(page, kExportFailed, kCaption, MB_OK | MB_ICONEXCLAMATION);
     }
     return true;

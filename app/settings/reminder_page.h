@@ -10,10 +10,16 @@
 #include "app/control_state.h"
 #include "app/framework/property_page.h"
 #include "app/logic/reminder_list.h"
+#include "app/logic/reminder_start.h"
 #include "app/logic/sheet_font_choice.h"
 #include "shared/file_replace.h"
 
 namespace luna {
+
+// Sent to the page: a new reminder on a day (wParam: the date, shared/date_param.h). The
+// date lists stand on that day, 农历 unticked but ready with its lunar date, and the text
+// field takes the keyboard.
+constexpr UINT kStartReminderOnMessage = WM_APP + 1;
 
 class IDD_REMINDER : public PropertyPage {
   public:
@@ -40,6 +46,7 @@ class IDD_REMINDER : public PropertyPage {
     bool OnFont(WPARAM, LPARAM, LRESULT&);
     bool OnLunar(WPARAM, LPARAM, LRESULT&);
     bool OnExport(WPARAM, LPARAM, LRESULT&);
+    bool OnStartReminderOn(WPARAM, LPARAM, LRESULT&);
 
     // The page's file beside the executable; false after telling the user it has none.
     bool FilePath(char (&path)[260]);
@@ -64,6 +71,9 @@ class IDD_REMINDER : public PropertyPage {
     bool fontChanged_ = false;
     SaveOverGuard saveGuard_;
     SaveOverGuard lunarSaveGuard_; // the same for LunarReminder.rem
+    // The day a reminder was started on from the desktop: 农历 then shows its lunar date.
+    ReminderStartRows start_{};
+    bool started_ = false;
 };
 
 } // namespace luna

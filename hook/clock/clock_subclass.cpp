@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "hook/clock/clock_menu.h"
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/shared_hook_state.h"
 #include "hook/subclass_chain.h"
 #include "hook/subclass_procs.h"

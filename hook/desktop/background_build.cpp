@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/desktop/calendar_text.h"
 #include "hook/desktop/clock_strip.h"
 #include "hook/desktop/desktop_surfaces.h"

@@ -1,5 +1,8 @@
 #include "hook/desktop/calendar_text.h"
 
+#include <string>
+
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "shared/desktop_text.h"
 #include "hook/desktop/overlay_outline.h"
@@ -12,8 +15,12 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
         return;
     }
     char text[1024];
-    ComposeDesktopCalendarText(now, desktop.settings, m_SelfMerrySolar, kFestivalSlots,
-                               m_SelfMerryLunch, kFestivalSlots, text, sizeof text);
+    const HolidayTable* holidays = DesktopHolidays();
+    const std::string holiday =
+        holidays == nullptr ? "" : HolidayTextLine(holidays->Find(now.year, now.month, now.day));
+    ComposeDesktopCalendarText(now, desktop.settings, userGregorianFestivals, kFestivalSlots,
+                               userLunarFestivals, kFestivalSlots, text, sizeof text,
+                               holiday.c_str());
     const RECT date = ToRect(desktop.panels.calendarText);
     RestoreBackground(desktop, date);
     RECT area = date;

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "calendar/local_time.h"
+#include "hook/desktop/grid_view.h"
 #include "hook/logic/panel_geometry.h"
 #include "hook/logic/tick_plan.h"
 #include "shared/display_settings.h"
@@ -44,6 +45,7 @@ struct Desktop {
 
     DateKey gridDate = {};   // the date the month grid was last drawn for
     DesktopMonth month = {}; // the month the grid shows, with its annotations
+    GridView grid = {};      // which month that is, where it lies, the pointer over it
     TickState tick = {};     // what the tick has drawn and the last minute it handled
     // True while the tick shows reminder boxes (see CheckDueMinutes).
     bool showingReminders = false;

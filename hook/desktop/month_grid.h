@@ -1,6 +1,8 @@
-// The month grid of the desktop picture, (W/3, H/3)-(W, H): a weekday header, then one
-// cell per day with its number and its annotations (lunar day or month label or solar
-// term, then the festivals). Today's cell is blue.
+// The month grid of the desktop picture, (W/3, H/3)-(W, H): a title row with the month and
+// its marks (grid_view.h), a weekday header, then one cell per day with its number and its
+// annotations (lunar day or month label or solar term, then the festivals), with the badge
+// of an official day off (休) or make-up workday (班) in its top right corner, and the week
+// numbers left of them when they are on. Today's cell is blue.
 #pragma once
 
 #include "calendar/local_time.h"
@@ -12,7 +14,7 @@ namespace luna {
 // last drawn for, which then becomes today.
 void RefreshMonthGrid(Desktop& desktop, const LocalTime& now, int force);
 
-// Draws the Gregorian month with the day `today` marked into the picture.
+// Draws the Gregorian month with the day `today` marked (0: none) into the picture.
 void DrawMonthGrid(Desktop& desktop, int year, int month, int today);
 
 } // namespace luna

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "shared/gbk_text.h"
 
 namespace luna {

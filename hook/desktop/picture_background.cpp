@@ -1,6 +1,6 @@
 #include "hook/desktop/picture_background.h"
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "shared/win32/picture_decode.h"
 
 namespace luna {

@@ -27,8 +27,8 @@ void DrawReminderPanel(Desktop& desktop) {
     }
     const char* entries[2 * kReminderSlots] = {};
     std::size_t count = 0;
-    for (std::size_t i = 0; i < kReminderSlots && m_Reminder[i] != nullptr; ++i) {
-        entries[count++] = m_Reminder[i];
+    for (std::size_t i = 0; i < kReminderSlots && userReminders[i] != nullptr; ++i) {
+        entries[count++] = userReminders[i];
     }
     const std::size_t lunarDue = LunarRemindersDueOn(CurrentLocalTime(), panel->lunarToday);
     for (std::size_t i = 0; i < lunarDue; ++i) {

@@ -13,13 +13,14 @@ namespace luna {
 constexpr std::size_t kReminderSlots = 50;
 constexpr std::size_t kFestivalSlots = 355;
 
-// Blocks on the process heap, filled from index 0; a null entry ends each list. The
-// festival lists keep the files' end record "FFFF" as their last entry.
-extern char* m_Reminder[kReminderSlots];
-extern char* m_SelfMerrySolar[kFestivalSlots];
-extern char* m_SelfMerryLunch[kFestivalSlots];
-// The records of LunarReminder.rem, with the same limits as m_Reminder.
-extern char* m_LunarReminder[kReminderSlots];
+// The user's reminders (Reminder.rem) and own Gregorian and lunar festivals (Solar.rem,
+// Lunch.rem): blocks on the process heap, filled from index 0; a null entry ends each list.
+// The festival lists keep the files' end record "FFFF" as their last entry.
+extern char* userReminders[kReminderSlots];
+extern char* userGregorianFestivals[kFestivalSlots];
+extern char* userLunarFestivals[kFestivalSlots];
+// The records of LunarReminder.rem, with the same limits as userReminders.
+extern char* userLunarReminders[kReminderSlots];
 
 // The lunar reminders due on a day, as Reminder.rem entries of that day (lunar_due.h),
 // copied into `out`; returns how many.

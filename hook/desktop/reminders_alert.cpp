@@ -31,12 +31,12 @@ void CheckReminders(const LocalTime& minute) {
         FormatReminderStamp(minute.month, minute.day, minute.hour, minute.minute);
     // The box runs a modal loop in which the library may detach and free the list, so
     // the list is read afresh after every box and each text is shown from a copy.
-    for (std::size_t i = 0; i < kReminderSlots && m_Reminder[i] != nullptr; ++i) {
-        if (!ReminderIsDue(m_Reminder[i], stamp)) {
+    for (std::size_t i = 0; i < kReminderSlots && userReminders[i] != nullptr; ++i) {
+        if (!ReminderIsDue(userReminders[i], stamp)) {
             continue;
         }
         char text[256] = {};
-        std::strncpy(text, m_Reminder[i], sizeof text - 1);
+        std::strncpy(text, userReminders[i], sizeof text - 1);
         ShowReminderBox(text);
     }
     // Lunar reminders, turned into the entries of that date before the check; the

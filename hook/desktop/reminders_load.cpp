@@ -4,21 +4,23 @@
 #include <cinttypes>
 #include <cstring>
 
-#include "hook/debug_log.h"
+#include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/background_settings.h"
 #include "shared/hook_rem_loader.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
+#include "shared/rem_files.h"
+#include "shared/win32/debug_log.h"
 #include "shared/win32/win_registry.h"
 
 namespace luna {
 
-char* m_Reminder[kReminderSlots] = {};
-char* m_SelfMerrySolar[kFestivalSlots] = {};
-char* m_SelfMerryLunch[kFestivalSlots] = {};
-char* m_LunarReminder[kReminderSlots] = {};
+char* userReminders[kReminderSlots] = {};
+char* userGregorianFestivals[kFestivalSlots] = {};
+char* userLunarFestivals[kFestivalSlots] = {};
+char* userLunarReminders[kReminderSlots] = {};
 
 namespace {
 
@@ -81,70 +83,74 @@ int LoadReminderFiles() {
     // A folder so long that a file name no longer fits the path buffer: that file counts
     // as one that does not open.
     char path[kPathCapacity];
-    if (JoinPath(folder, "Solar.rem", path)) {
-        HeapCopySink<kFestivalSlots> solar(m_SelfMerrySolar,
+    if (JoinPath(folder, kSolarFileName, path)) {
+        HeapCopySink<kFestivalSlots> solar(userGregorianFestivals,
                                            "in read file,allocate itrm error!!!!");
         LoadHookFestivals(path, solar);
     }
-    if (JoinPath(folder, "Lunch.rem", path)) {
-        HeapCopySink<kFestivalSlots> lunar(m_SelfMerryLunch,
+    if (JoinPath(folder, kLunarFileName, path)) {
+        HeapCopySink<kFestivalSlots> lunar(userLunarFestivals,
                                            "In read file,item allocate error!22222222222");
         LoadHookFestivals(path, lunar);
     }
-    HeapCopySink<kReminderSlots> reminders(m_Reminder, "in read file,allocate itrm error!!!!");
-    if (!JoinPath(folder, "Reminder.rem", path) || !LoadHookReminders(path, reminders).opened) {
+    HeapCopySink<kReminderSlots> reminders(userReminders, "in read file,allocate itrm error!!!!");
+    if (!JoinPath(folder, kReminderFileName, path) || !LoadHookReminders(path, reminders).opened) {
         WriteDebugLog("Open Reminder File fail!!");
     }
     // The lunar reminders: the same record style and limits. The file is optional, so a
     // missing one is not logged.
     if (JoinPath(folder, kLunarReminderFileName, path)) {
-        HeapCopySink<kReminderSlots> lunar(m_LunarReminder, "in read file,allocate itrm error!!!!");
+        HeapCopySink<kReminderSlots> lunar(userLunarReminders,
+                                           "in read file,allocate itrm error!!!!");
         LoadHookReminders(path, lunar);
     }
+    LoadDesktopHolidays(folder);
     return 1;
 }
 
 void FreeReminderCopies() {
     std::size_t i = 0;
     for (; i < kFestivalSlots; ++i) {
-        if (m_SelfMerrySolar[i] == nullptr && m_SelfMerryLunch[i] == nullptr) {
+        if (userGregorianFestivals[i] == nullptr && userLunarFestivals[i] == nullptr) {
             break;
         }
         WriteDebugLogf("\n %d,free self merry m_SelfMerrySolar[%d]:%" PRIxPTR
                        ",m_SelfMerryLunch[%d]:%" PRIxPTR,
                        static_cast<int>(i), static_cast<int>(i),
-                       reinterpret_cast<std::uintptr_t>(m_SelfMerrySolar[i]), static_cast<int>(i),
-                       reinterpret_cast<std::uintptr_t>(m_SelfMerryLunch[i]));
-        FreeBlock(m_SelfMerrySolar[i]);
-        FreeBlock(m_SelfMerryLunch[i]);
+                       reinterpret_cast<std::uintptr_t>(userGregorianFestivals[i]),
+                       static_cast<int>(i),
+                       reinterpret_cast<std::uintptr_t>(userLunarFestivals[i]));
+        FreeBlock(userGregorianFestivals[i]);
+        FreeBlock(userLunarFestivals[i]);
     }
-    for (std::size_t n = 0; n < kReminderSlots && m_Reminder[n] != nullptr; ++n) {
+    for (std::size_t n = 0; n < kReminderSlots && userReminders[n] != nullptr; ++n) {
         WriteDebugLogf("\n %d,free self merry m_Reminder[%d]:%" PRIxPTR, static_cast<int>(n),
-                       static_cast<int>(n), reinterpret_cast<std::uintptr_t>(m_Reminder[n]));
-        FreeBlock(m_Reminder[n]);
+                       static_cast<int>(n), reinterpret_cast<std::uintptr_t>(userReminders[n]));
+        FreeBlock(userReminders[n]);
     }
-    for (std::size_t n = 0; n < kReminderSlots && m_LunarReminder[n] != nullptr; ++n) {
+    for (std::size_t n = 0; n < kReminderSlots && userLunarReminders[n] != nullptr; ++n) {
         WriteDebugLogf("\n %d,free lunar reminder m_LunarReminder[%d]:%" PRIxPTR,
                        static_cast<int>(n), static_cast<int>(n),
-                       reinterpret_cast<std::uintptr_t>(m_LunarReminder[n]));
-        FreeBlock(m_LunarReminder[n]);
+                       reinterpret_cast<std::uintptr_t>(userLunarReminders[n]));
+        FreeBlock(userLunarReminders[n]);
     }
     // Blocks behind a gap left by a failed allocation are not reachable by the lists but
     // are still ours.
-    FreeAll(m_SelfMerrySolar);
-    FreeAll(m_SelfMerryLunch);
-    FreeAll(m_Reminder);
-    FreeAll(m_LunarReminder);
+    FreeAll(userGregorianFestivals);
+    FreeAll(userLunarFestivals);
+    FreeAll(userReminders);
+    FreeAll(userLunarReminders);
+    FreeDesktopHolidays();
 }
 
 std::size_t LunarRemindersDueOn(const LocalTime& day, ReminderEntry (&out)[kReminderSlots]) {
-    return LunarRemindersOnDay(m_LunarReminder, kReminderSlots, day.year, day.month, day.day, out,
-                               kReminderSlots);
+    return LunarRemindersOnDay(userLunarReminders, kReminderSlots, day.year, day.month, day.day,
+                               out, kReminderSlots);
 }
 
 void ClearFestivalCopies() {
-    FreeAll(m_SelfMerrySolar);
-    FreeAll(m_SelfMerryLunch);
+    FreeAll(userGregorianFestivals);
+    FreeAll(userLunarFestivals);
 }
 
 } // namespace luna

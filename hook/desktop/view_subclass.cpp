@@ -7,12 +7,13 @@
 
 #include <cstring>
 
-#include "hook/debug_log.h"
+#include "shared/win32/debug_log.h"
 #include "hook/desktop/background_build.h"
 #include "hook/desktop/calendar_text.h"
 #include "hook/desktop/clock_strip.h"
 #include "hook/desktop/desktop.h"
 #include "hook/desktop/desktop_surfaces.h"
+#include "hook/desktop/grid_view.h"
 #include "hook/desktop/month_grid.h"
 #include "hook/desktop/overlay_fonts.h"
 #include "hook/desktop/reminder_panel.h"
@@ -54,6 +55,7 @@ void ApplySettings(const void* record, bool redraw, const luna::LocalTime& now) 
     const std::uint32_t drawnStyle = settings.desktopStyle;
     const std::uint32_t drawnColor = settings.desktopBackColor;
     std::memcpy(&settings, record, sizeof settings);
+    luna::ReadWeekNumbers(desktop); // stored beside the record
     if (!redraw) {
         return;
     }
@@ -121,7 +123,7 @@ void RedrawForTime(const luna::LocalTime& now) {
         luna::DrawClockStrip(desktop);
         luna::DrawCalendarText(desktop, now);
         luna::RefreshMonthGrid(desktop, now, 1);
-        if (luna::m_LunarReminder[0] != nullptr) {
+        if (luna::userLunarReminders[0] != nullptr) {
             luna::DrawReminderPanel(desktop); // the lunar reminders of the new day
         }
     }
@@ -170,6 +172,7 @@ void CheckDueMinutes(const luna::LocalTime& now) {
 LRESULT OnTick() {
     const luna::LocalTime now = luna::CurrentLocalTime();
     RedrawForTime(now);
+    luna::CheckGridIdle(desktop, now);
     CheckDueMinutes(now);
     return 0;
 }
@@ -202,6 +205,7 @@ LRESULT DetachView(HWND window) {
     luna::WriteDebugLog("结束视图勾连");
     KillTimer(window, luna::kViewTimerId);
     luna::FreeReminderCopies();
+    luna::ReleaseGridView(desktop, window);
     luna::ReleaseSurfaces(desktop);
     luna::ReleaseOverlayFonts(desktop);
     desktop.sheetOpen = 0;
@@ -249,6 +253,19 @@ LRESULT CALLBACK ViewSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_TIMER:
         if (wParam == luna::kViewTimerId) {
             return OnTick();
+        }
+        if (wParam == luna::kDayTipTimerId) {
+            luna::OnDayTipTimer(desktop, window);
+            return 0;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+        // The grid's marks take their clicks; everything else reaches the list view as is.
+        if (luna::OnGridMouse(desktop, window, message, lParam)) {
+            return 0;
         }
         break;
     case WM_TIMECHANGE:

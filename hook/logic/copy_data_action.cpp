@@ -4,37 +4,33 @@
 
 namespace luna {
 
+namespace {
+
+// Each code, what it asks for and the size of its record.
+struct CopyDataKind {
+    std::uintptr_t code;
+    CopyDataAction action;
+    std::uint32_t recordSize;
+};
+
+constexpr CopyDataKind kCopyDataKinds[] = {
+    {CD_CALENDARFONT, CopyDataAction::kCalendarFont, kFontRecordSize},
+    {CD_CLOCKFONT, CopyDataAction::kClockFont, kFontRecordSize},
+    {CD_REMINDERFONT, CopyDataAction::kReminderFont, kFontRecordSize},
+    {CD_SETTINGS, CopyDataAction::kSettings, kDisplaySettingsSize},
+    {CD_SETTINGSQUIET, CopyDataAction::kSettingsQuiet, kDisplaySettingsSize},
+};
+
+} // namespace
+
 CopyDataAction DecideCopyData(std::uintptr_t code, std::uint32_t payloadSize, bool hasPayload) {
-    CopyDataAction action = CopyDataAction::kIgnore;
-    std::uint32_t needed = 0;
-    switch (code) {
-    case CD_CALENDARFONT:
-        action = CopyDataAction::kCalendarFont;
-        needed = kFontRecordSize;
-        break;
-    case CD_CLOCKFONT:
-        action = CopyDataAction::kClockFont;
-        needed = kFontRecordSize;
-        break;
-    case CD_REMINDERFONT:
-        action = CopyDataAction::kReminderFont;
-        needed = kFontRecordSize;
-        break;
-    case CD_SETTINGS:
-        action = CopyDataAction::kSettings;
-        needed = kDisplaySettingsSize;
-        break;
-    case CD_SETTINGSQUIET:
-        action = CopyDataAction::kSettingsQuiet;
-        needed = kDisplaySettingsSize;
-        break;
-    default:
-        return CopyDataAction::kIgnore;
+    for (const CopyDataKind& kind : kCopyDataKinds) {
+        if (kind.code == code) {
+            return hasPayload && payloadSize >= kind.recordSize ? kind.action
+                                                                : CopyDataAction::kIgnore;
+        }
     }
-    if (!hasPayload || payloadSize < needed) {
-        return CopyDataAction::kIgnore;
-    }
-    return action;
+    return CopyDataAction::kIgnore;
 }
 
 namespace {

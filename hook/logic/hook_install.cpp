@@ -112,10 +112,16 @@ int RunStartHook(SharedHookState& state, WindowHandle mainWindow, HookPlatform& 
 }
 
 int RunEndHook(SharedHookState& state, HookPlatform& platform) {
-    // Each subclass clears its own window field before restoring, so read them afresh.
-    for (WindowHandle* field : {&state.m_hDeskWnd, &state.m_hViewWnd, &state.m_hClockWnd}) {
-        if (*field != nullptr && platform.WindowExists(*field)) {
-            platform.SendExit(*field);
+    // The windows are found afresh, as StartHook finds them, never taken from the record:
+    // any process that maps the library can overwrite it. Each subclass restores its
+    // window from what the shell's own copy of the library saved when it subclassed.
+    auto find = Finder(platform);
+    const WindowHandle desktopView = FindDesktopView<WindowHandle>(find).desktopView;
+    const WindowHandle targets[] = {desktopView, FindDesktopListViewIn(desktopView, find),
+                                    FindTaskbarClock<WindowHandle>(find)};
+    for (WindowHandle window : targets) {
+        if (window != nullptr && platform.WindowExists(window)) {
+            platform.SendExit(window);
         }
     }
     platform.Log("\n开始卸载钩子“\n");

@@ -34,8 +34,8 @@ class HookPlatform {
 // hooked). State left behind by a run that ended without EndHook is undone first.
 int RunStartHook(SharedHookState& state, WindowHandle mainWindow, HookPlatform& platform);
 
-// EndHook: restores every subclassed window, removes the hooks, clears the record.
-// Returns 1; a second call finds nothing to do.
+// EndHook: tells the shell's windows, found afresh, to restore themselves (UM_EXIT), removes
+// the hooks, clears the record. Returns 1; a second call finds nothing to do.
 int RunEndHook(SharedHookState& state, HookPlatform& platform);
 
 // True when a previous run left hooks or subclasses behind.

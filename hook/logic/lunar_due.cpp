@@ -15,13 +15,10 @@ bool LunarReminderOnDay(const char* record, int year, int month, int day, Remind
     if (!ParseLunarStamp(record, stamp)) {
         return false;
     }
-    LunarDate today{};
-    today.year = year;
-    today.month = month;
-    today.day = day;
-    if (ConvertToLunar(today) != 0) {
+    if (!IsSupportedDate(year, month, day)) {
         return false;
     }
+    const LunarDate today = LunarOf(year, month, day);
     GregorianDay due{};
     if (!LunarAnniversaryIn(today.lunarYear, stamp.month, stamp.leap, stamp.day, due) ||
         due.year != year || due.month != month || due.day != day) {

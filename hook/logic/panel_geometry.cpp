@@ -102,25 +102,28 @@ PanelGeometry ComputePanelGeometry(int width, int height) {
 
 GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fontHeight) {
     const int gridWidth = geometry.calendarSurface.width;
-    GridMetrics m{gridWidth / 7, gridWidth / 9, 0};
+    GridMetrics m{gridWidth / 7, gridWidth / 9, 0, 0, 0};
     const int rows = std::max(weeks, 0) + 1; // the weekday names, then the weeks
     const int room = geometry.gridBottom - geometry.monthGrid.top;
-    if (static_cast<long long>(m.rowHeight) * rows > room) {
-        m.rowHeight = std::max(room / rows, 0);
+    if (static_cast<long long>(m.rowHeight) * rows + m.rowHeight / 3 > room) {
+        // rows * rh + rh / 3 <= room
+        m.rowHeight = static_cast<int>(std::max(3LL * room / (3LL * rows + 1), 0LL));
     }
+    m.titleHeight = m.rowHeight / 3;
     m.dayNumberBand = std::min(std::max(kDayNumberMinBand, fontHeight), m.rowHeight);
     return m;
 }
 
 PixelRect GridHeaderCell(const GridMetrics& metrics, int column) {
-    const int left = column * metrics.cellWidth;
-    return PixelRect{left, 0, left + metrics.cellWidth, metrics.rowHeight};
+    const int left = metrics.weekColumn + column * metrics.cellWidth;
+    const int top = metrics.titleHeight;
+    return PixelRect{left, top, left + metrics.cellWidth, top + metrics.rowHeight};
 }
 
 DayCellRects GridDayCell(const GridMetrics& metrics, int column, int week) {
-    const int left = column * metrics.cellWidth;
+    const int left = metrics.weekColumn + column * metrics.cellWidth;
     const int right = left + metrics.cellWidth;
-    const int top = (week + 1) * metrics.rowHeight;
+    const int top = metrics.titleHeight + (week + 1) * metrics.rowHeight;
     const int band = top + metrics.dayNumberBand;
     return DayCellRects{{left, top, right, band}, {left, band, right, top + metrics.rowHeight}};
 }

@@ -70,19 +70,22 @@ PanelGeometry ComputePanelGeometry(const DesktopPlacement& placement);
 PanelGeometry ComputePanelGeometry(int width, int height);
 
 // Cells of the month grid. The width sets both measures, (2W/3)/7 and (2W/3)/9, as long as
-// the header row and `weeks` rows of days fit above the grid's bottom; otherwise the rows
-// shrink to fit. A cell's top band holds the day number: 20 pixels, or the calendar font's
-// height where that is taller, but never more than the row.
+// the title row (a third of a row), the header row and `weeks` rows of days fit above the
+// grid's bottom; otherwise the rows shrink to fit. A cell's top band holds the day number:
+// 20 pixels, or the calendar font's height where that is taller, but never more than the row.
 struct GridMetrics {
     int cellWidth;
     int rowHeight;
     int dayNumberBand;
+    int titleHeight; // the title row above the weekday names
+    int weekColumn;  // the week-number column left of the days: 0 here (month_view.h)
 };
 GridMetrics ComputeGridMetrics(const PanelGeometry& geometry, int weeks, int fontHeight);
 
-// Where the grid's cells lie on its work surface: row 0 holds the weekday names, week w of
-// the month (0 = the first) lies in row w + 1. A day's cell has the day-number band at its
-// top and the annotations below.
+// Where the grid's cells lie on its work surface: below the title row, row 0 holds the
+// weekday names, week w of the month (0 = the first) lies in row w + 1; the columns start
+// right of the week column. A day's cell has the day-number band at its top and the
+// annotations below.
 struct DayCellRects {
     PixelRect number;
     PixelRect annotation;

@@ -65,3 +65,29 @@ TEST(LunarReminderItem, RecordShowsItsLunarDateAndSortsAfterTheGregorianOnes) {
 
 } // namespace
 } // namespace luna
+
+#include "app/logic/reminder_start.h"
+
+namespace luna {
+namespace {
+
+// A day picked on the desktop: the Gregorian lists show it, the lunar lists its lunar date,
+// a leap month as its leap twin.
+TEST(ReminderStart, ListsStandOnTheDayAndOnItsLunarDate) {
+    const std::vector<LunarMonthChoice> months = LunarMonthChoices();
+    ReminderStartRows rows{};
+    ASSERT_TRUE(ReminderStartOn(2026, 12, 22, rows)); // lunar 11-14
+    EXPECT_EQ(rows.month, 11);
+    EXPECT_EQ(rows.day, 21);
+    EXPECT_EQ(months[rows.lunarMonth].month, 11);
+    EXPECT_FALSE(months[rows.lunarMonth].leap);
+    EXPECT_EQ(rows.lunarDay, 13);
+    ASSERT_TRUE(ReminderStartOn(2023, 4, 1, rows)); // leap 2nd month, day 11
+    EXPECT_EQ(months[rows.lunarMonth].month, 2);
+    EXPECT_TRUE(months[rows.lunarMonth].leap);
+    EXPECT_EQ(rows.lunarDay, 10);
+    EXPECT_FALSE(ReminderStartOn(2100, 1, 1, rows));
+}
+
+} // namespace
+} // namespace luna

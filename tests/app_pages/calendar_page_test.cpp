@@ -98,6 +98,19 @@ TEST(CalendarPageApply, EachFlagAloneDoesOnlyItsPart) {
     }
 }
 
+// The week numbers live beside the record: stored, then announced with the record, whose
+// arrival makes lunahook read them.
+TEST(CalendarPageApply, TheWeekNumberTickIsStoredBesideTheRecordAndAnnounced) {
+    PageBed bed;
+    CalendarPageFlags flags;
+    flags.weekNumbersChanged = true;
+    FestivalSwitches s = FestivalSwitchesFromSettings(bed.settings);
+    s.weekNumbers = true;
+    ApplyCalendarPage(bed.context, flags, SomeFont(), s);
+    EXPECT_EQ(bed.log, (EventLog{"set Display\\WeekNumbers", "copy 3"}));
+    EXPECT_TRUE(WeekNumbersTicked(bed.hkcu.memory()));
+}
+
 TEST(CalendarPageApply, NothingWhileTheRegistryIsCleared) {
     PageBed bed;
     bed.registryCleared = true;

@@ -181,9 +181,26 @@ TEST(EndHook, RestoresEveryWindowThenRemovesTheHooks) {
     cleared.m_hMainWnd = Window(0x999); // never cleared
     EXPECT_EQ(0, std::memcmp(&cleared, &state, sizeof state));
 
+    // A second call only tells the windows again (a restored window ignores it).
     shell.calls.clear();
     EXPECT_EQ(1, RunEndHook(state, shell));
-    EXPECT_EQ((Lines{"log \n开始卸载钩子“\n"}), shell.calls);
+    EXPECT_EQ((Lines{"exit 110", "exit 120", "exit 150", "log \n开始卸载钩子“\n"}), shell.calls);
+}
+
+// Another process overwrote the shared record: its window fields name nothing, or the
+// wrong windows. The shell's windows are still told to restore themselves.
+TEST(EndHook, TellsTheShellsWindowsWhateverTheRecordSays) {
+    for (std::uintptr_t garbage : {std::uintptr_t{0x41414141}, std::uintptr_t{0x130}}) {
+        FakeShell shell;
+        shell.AddClassicShell();
+        SharedHookState state{};
+        ASSERT_EQ(1, RunStartHook(state, Window(0x999), shell));
+        state.m_hDeskWnd = state.m_hViewWnd = state.m_hClockWnd = Window(garbage);
+        shell.calls.clear();
+        RunEndHook(state, shell);
+        const Lines exits(shell.calls.begin(), shell.calls.begin() + 3);
+        EXPECT_EQ((Lines{"exit 110", "exit 120", "exit 150"}), exits) << garbage;
+    }
 }
 
 TEST(EndHook, GoneWindowsAndRefusedUnhooksStillEndCleared) {

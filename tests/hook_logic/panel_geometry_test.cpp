@@ -58,7 +58,7 @@ TEST(GridMetrics, EveryWeekFitsAboveTheTaskbar) {
         const PanelGeometry g = ComputePanelGeometry(PlaceSingleScreen(s.w, s.h, s.h - 30));
         for (int weeks : {4, 5, 6}) {
             const GridMetrics m = ComputeGridMetrics(g, weeks, 16);
-            EXPECT_LE(g.monthGrid.top + (weeks + 1) * m.rowHeight, s.h - 30)
+            EXPECT_LE(g.monthGrid.top + m.titleHeight + (weeks + 1) * m.rowHeight, s.h - 30)
                 << s.w << "x" << s.h << ", " << weeks << " weeks";
             EXPECT_GT(m.rowHeight, 40) << s.w << "x" << s.h;
         }
@@ -66,18 +66,19 @@ TEST(GridMetrics, EveryWeekFitsAboveTheTaskbar) {
 }
 
 TEST(GridMetrics, WidthSetsTheCellsWhereTheyFit) {
-    // 4:3 with five weeks: 256 + 6 * 75 = 706 fits above 738, so nothing changes.
+    // 4:3 with five weeks: 256 + 25 + 6 * 75 = 731 fits above 738, so nothing changes.
     const PanelGeometry g = ComputePanelGeometry(PlaceSingleScreen(1024, 768, 738));
     const GridMetrics five = ComputeGridMetrics(g, 5, 13);
     EXPECT_EQ(five.cellWidth, 97); // 682 / 7
     EXPECT_EQ(five.rowHeight, 75); // 682 / 9
     EXPECT_EQ(five.dayNumberBand, 20);
-    // The first week lies below the weekday names: its Tuesday's number, then annotations.
+    // The first week lies below the title row and the weekday names: its Tuesday's number,
+    // then annotations.
     const DayCellRects tuesday = GridDayCell(five, 2, 0);
-    ExpectRect(tuesday.number, 194, 75, 291, 95);
-    ExpectRect(tuesday.annotation, 194, 95, 291, 150);
-    // Six weeks would end at 781: the rows shrink to (738 - 256) / 7.
-    EXPECT_EQ(ComputeGridMetrics(g, 6, 13).rowHeight, 68);
+    ExpectRect(tuesday.number, 194, 100, 291, 120);
+    ExpectRect(tuesday.annotation, 194, 120, 291, 175);
+    // Six weeks would end at 806: the rows shrink to 3 * (738 - 256) / (3 * 7 + 1).
+    EXPECT_EQ(ComputeGridMetrics(g, 6, 13).rowHeight, 65);
     EXPECT_EQ(ComputeGridMetrics(g, 6, 13).cellWidth, 97);
 }
 

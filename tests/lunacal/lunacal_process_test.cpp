@@ -110,3 +110,16 @@ TEST_F(Lunacal, ExportCoversEveryDayOfTheTable) {
 }
 
 } // namespace
+
+// A year the data covers, one it does not (never guessed), and the marks of a month.
+TEST_F(Lunacal, HolidaysOfCoveredAndUncoveredYears) {
+    const Outcome covered = Run("holidays 2026");
+    EXPECT_EQ(covered.status, 0);
+    EXPECT_NE(covered.out.find(u8"2026-10-01\t休\t国庆节\n"), std::string::npos);
+    EXPECT_NE(covered.out.find(u8"2026-10-10\t班\t国庆节\n"), std::string::npos);
+    const Outcome missing = Run("holidays 2027");
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err, "");
+    EXPECT_NE(Run("month --list 2026 10").out.find(u8"\n10\t9月大\t班\n"), std::string::npos);
+}

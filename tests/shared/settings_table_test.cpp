@@ -50,3 +50,21 @@ TEST(SettingsTable, EveryFieldRoundTripsThroughAValueOfItsOwn) {
 
 } // namespace
 } // namespace luna
+
+namespace luna {
+namespace {
+
+// A value beside the record: what lunavis stores, the shell reads back; a missing or
+// refused value is the default (the week numbers stay off).
+TEST(SideSettings, StoredValuesReadBackAndAnythingElseIsTheDefault) {
+    MemoryRegistry hkcu;
+    const SideSettingRow& row = *FindSideSetting("showWeekNumbers");
+    EXPECT_EQ(ReadSideSetting(hkcu, row, RegAccess::Query), 0u);
+    StoreSideSetting(hkcu, row, 1);
+    EXPECT_EQ(ReadSideSetting(hkcu, row, RegAccess::Query), 1u);
+    hkcu.PutText(row.keyPath, row.valueName, "1");
+    EXPECT_EQ(ReadSideSetting(hkcu, row, RegAccess::Query), 0u);
+}
+
+} // namespace
+} // namespace luna

@@ -95,5 +95,22 @@ TEST(TrayTip, UnterminatedCalendarBufferIsReadNoFurtherThanItsSize) {
     EXPECT_EQ(tip.size(), 63u);
 }
 
+// On a marked day the holiday line follows the first form's tip, the whole cut to 127 bytes
+// at a character; without a line the tip stays as it is.
+TEST(TrayTip, HolidayLineFollowsTheFirstForm) {
+    char tip[kTrayTipSize] = {};
+    std::memcpy(tip, "2026年10月1日\n10:0:00", std::strlen("2026年10月1日\n10:0:00"));
+    char out[kTrayLongTipSize];
+    EXPECT_FALSE(AppendTipLine(tip, "", out));
+    EXPECT_STREQ(out, tip);
+    ASSERT_TRUE(AppendTipLine(tip, "国庆节 放假", out));
+    EXPECT_EQ(std::string(out), std::string(tip) + "\n国庆节 放假");
+    const std::string full(kTrayTipSize - 1, 'a');
+    std::memcpy(tip, full.data(), full.size());
+    const std::string line = std::string(kTrayLongTipSize - kTrayTipSize - 1, 'b') + "节";
+    ASSERT_TRUE(AppendTipLine(tip, line.c_str(), out)); // "节" would end at byte 128
+    EXPECT_EQ(std::string(out), full + "\n" + line.substr(0, line.size() - 2));
+}
+
 } // namespace
 } // namespace luna

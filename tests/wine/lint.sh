@@ -4,6 +4,9 @@
 #   so the wait polls a constant (put the condition in a function);
 # - a fixed sleep in a scenario: wait for a condition instead. A sleep that is itself the
 #   point (the moment of a crash) says so in a comment starting "# deliberate:";
+# - a wait for the real clock to turn (bed_wait_clock_turns, desk_wait_second_below, as
+#   there were): fake the clock instead (BED_FAKETIME, bed_faketime_set, desk_next_minute)
+#   and run the tick when it must have had its chance (desk_tick);
 # - a control, command or private message given as a number where the headers name it
 #   (lib/ids.sh reads the names): in a window path (`/@1069`), as a WM_COMMAND, a menu item to
 #   choose, a message box button or a private message (0x1400-0x16FF); "# deliberate:" again
@@ -26,6 +29,13 @@ sleeps=$(grep -nE '(^|[;&|(]|then|do)[[:space:]]*sleep[[:space:]]' "$dir"/scenar
 if [[ -n "$sleeps" ]]; then
     echo "lint: fixed sleeps in scenarios (wait for a condition instead):"
     sed 's/^/    /' <<<"$sleeps"
+    status=1
+fi
+
+clock=$(grep -nE '\b(bed_wait_clock_turns|desk_wait_second_below)\b' "${files[@]}")
+if [[ -n "$clock" ]]; then
+    echo "lint: waits for the real clock (fake it: BED_FAKETIME, desk_next_minute, desk_tick):"
+    sed 's/^/    /' <<<"$clock"
     status=1
 fi
 

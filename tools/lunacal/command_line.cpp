@@ -153,6 +153,8 @@ ParseResult ParseIcs(const std::vector<std::string>& args, const Clock& clock) {
                        command.years < 1 || command.years > 200) {
                 return Fail("years " + Quoted(value) + " is outside 1-200");
             }
+        } else if (arg == "--holidays") {
+            command.holidays = true;
         } else if (!arg.empty() && arg[0] == '-') {
             return Fail("unknown option " + Quoted(arg) + " (see lunacal --help)");
         } else {
@@ -164,6 +166,33 @@ ParseResult ParseIcs(const std::vector<std::string>& args, const Clock& clock) {
     }
     if (!CheckYear(command.date.year, error)) {
         return Fail("today's " + error);
+    }
+    return Succeed(command);
+}
+
+ParseResult ParseHolidays(const std::vector<std::string>& args, const Clock& clock) {
+    Command command;
+    command.action = Action::Holidays;
+    command.date = CivilDate{clock.today.year, 1, 1};
+    std::string error;
+    std::vector<std::string> rest;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--years") {
+            command.action = Action::HolidayYears;
+        } else if (!args[i].empty() && args[i][0] == '-') {
+            return Fail("unknown option " + Quoted(args[i]) + " (see lunacal --help)");
+        } else {
+            rest.push_back(args[i]);
+        }
+    }
+    if (rest.size() > 1 || (command.action == Action::HolidayYears && !rest.empty())) {
+        return Fail("holidays takes a year, or --years (see lunacal --help)");
+    }
+    if (!rest.empty() && !ParseNumber(rest[0], 0, rest[0].size(), 4, 4, command.date.year)) {
+        return Fail("invalid year " + Quoted(rest[0]) + " (expected YYYY)");
+    }
+    if (!CheckYear(command.date.year, error)) {
+        return Fail(error);
     }
     return Succeed(command);
 }
@@ -191,6 +220,22 @@ ParseResult ParseDayText(const std::vector<std::string>& args, const Clock& cloc
         return Fail(error);
     }
     return Succeed(command);
+}
+
+ParseResult ParseCommand(const std::vector<std::string>& args, const Clock& clock) {
+    if (!args.empty() && args[0] == "month") {
+        return ParseMonth(args, clock);
+    }
+    if (!args.empty() && args[0] == "export") {
+        return ParseExport(args);
+    }
+    if (!args.empty() && args[0] == "ics") {
+        return ParseIcs(args, clock);
+    }
+    if (!args.empty() && args[0] == "holidays") {
+        return ParseHolidays(args, clock);
+    }
+    return ParseDayText(args, clock);
 }
 
 } // namespace
@@ -239,29 +284,40 @@ bool IsAfter(const CivilDate& a, const CivilDate& b) {
     return a.day > b.day;
 }
 
-ParseResult ParseCommandLine(const std::vector<std::string>& args, const Clock& clock) {
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            return Succeed(Command{});
+ParseResult ParseCommandLine(const std::vector<std::string>& given, const Clock& clock) {
+    // --holidays-file FILE may follow any command that shows the marks.
+    std::vector<std::string> args;
+    std::string holidayFile;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        if (given[i] != "--holidays-file") {
+            args.push_back(given[i]);
+        } else if (i + 1 >= given.size()) {
+            return Fail("--holidays-file needs a file (see lunacal --help)");
+        } else {
+            holidayFile = given[++i];
         }
     }
-    if (!args.empty() && args[0] == "month") {
-        return ParseMonth(args, clock);
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            Command help;
+            if (args[0] == "holidays") {
+                help.action = Action::HolidaysHelp;
+                help.holidayFile = holidayFile;
+            }
+            return Succeed(help);
+        }
     }
-    if (!args.empty() && args[0] == "export") {
-        return ParseExport(args);
-    }
-    if (!args.empty() && args[0] == "ics") {
-        return ParseIcs(args, clock);
-    }
-    return ParseDayText(args, clock);
+    ParseResult parsed = ParseCommand(args, clock);
+    parsed.command.holidayFile = holidayFile;
+    return parsed;
 }
 
 const char* UsageText() {
     return "Usage: lunacal [YYYY-MM-DD [HOUR]]\n"
            "       lunacal month [--list] [YYYY MM]\n"
            "       lunacal export FROM TO\n"
-           "       lunacal ics [--years N] [--from YYYY-MM-DD] FILE.rem...\n"
+           "       lunacal ics [--years N] [--from YYYY-MM-DD] [--holidays] FILE.rem...\n"
+           "       lunacal holidays [YYYY | --years]\n"
            "       lunacal --help\n"
            "\n"
            "Chinese lunar calendar for the Gregorian years 1900 to 2099.\n"
@@ -275,7 +331,8 @@ const char* UsageText() {
            "      A month as a Sunday-first grid: the lunar names of its first day, then\n"
            "      every day with its label (solar term, festival, new lunar month or\n"
            "      lunar day). With --list: one line per day, the day, a tab and its\n"
-           "      label. Default: this month.\n"
+           "      label. Default: this month. An official day off is marked 休, a\n"
+           "      make-up workday 班 (with --list, in a third column).\n"
            "  lunacal export FROM TO\n"
            "      One tab-separated line per day from FROM to TO: date, lunar year,\n"
            "      lunar month, lunar day, leap month (0/1), days of the lunar month,\n"
@@ -287,10 +344,20 @@ const char* UsageText() {
            "      reminder of Reminder.rem as a yearly event, one of LunarReminder.rem\n"
            "      (told by its file name) as one dated event per year, each with an\n"
            "      alarm at its minute; festivals of Solar.rem and Lunch.rem as all-day\n"
-           "      events in the same way.\n"
+           "      events in the same way. With --holidays, the official days off and\n"
+           "      make-up workdays of the span as all-day events too.\n"
+           "  lunacal holidays [YYYY | --years]\n"
+           "      The official days off and make-up workdays that the notice of a year\n"
+           "      (default: this year) sets, one per line in date order: the date, a\n"
+           "      tab, 休 or 班, a tab and the holiday. A year without a notice in the\n"
+           "      data prints nothing and exits 3. With --years: the years covered, each\n"
+           "      with a tab and the notices it comes from.\n"
            "\n"
-           "Exit status: 0 on success, 2 on bad input (a message on stderr), 1 when the\n"
-           "output could not be written.\n";
+           "Any command that shows the marks takes --holidays-file FILE: the user's\n"
+           "Holidays.txt (GBK), whose years add to or replace the shipped ones.\n"
+           "\n"
+           "Exit status: 0 on success, 2 on bad input (a message on stderr), 3 when\n"
+           "holidays has no data for the year, 1 when the output could not be written.\n";
 }
 
 } // namespace luna::lunacal

@@ -18,7 +18,7 @@ struct Clock {
     int hour;
 };
 
-enum class Action { Help, DayText, Month, Export, Ics };
+enum class Action { Help, DayText, Month, Export, Ics, Holidays, HolidayYears, HolidaysHelp };
 
 struct Command {
     Action action = Action::Help;
@@ -28,6 +28,8 @@ struct Command {
     bool list = false; // Month: one line per day instead of the grid
     int years = 10;    // Ics: how many years from `date` (today unless --from)
     std::vector<std::string> files; // Ics: the reminder files
+    bool holidays = false;          // Ics: the marked days as all-day events too
+    std::string holidayFile;        // --holidays-file: the user's Holidays.txt, or ""
 };
 
 struct ParseResult {

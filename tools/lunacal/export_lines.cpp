@@ -9,13 +9,10 @@
 namespace luna::lunacal {
 
 void AppendExportLine(int year, int month, int day, std::string& out) {
-    LunarDate d{};
-    d.year = year;
-    d.month = month;
-    d.day = day;
-    if (ConvertToLunar(d) != 0) {
+    if (!IsSupportedDate(year, month, day)) {
         return;
     }
+    const LunarDate d = LunarOf(year, month, day);
     char termTime[16] = "-";
     if (d.solarTerm != 0) {
         const unsigned s = d.termSeconds % 86400;

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/logic/reminder_export.h"
+#include "shared/reminder_export.h"
 #include "calendar/calendar_text.h"
 #include "tools/lunacal/command_line.h"
 #include "tools/lunacal/export_lines.h"
 #include "tools/lunacal/gbk_output.h"
+#include "tools/lunacal/holiday_view.h"
 #include "tools/lunacal/month_view.h"
 #include "shared/gbk_text.h"
+#include "shared/holiday_file.h"
 #include "shared/ics_writer.h"
 #include "shared/lunar_reminder_file.h"
 #include "shared/month_annotations.h"
@@ -29,6 +31,20 @@ using namespace luna::lunacal;
 
 constexpr int kExitBadInput = 2;
 constexpr int kExitOutputFailed = 1;
+constexpr int kExitNoHolidayData = 3;
+
+// The shipped years with the user's file over them; each bad line of the file is told on
+// standard error once.
+HolidayTable LoadHolidays(const std::string& file) {
+    std::vector<std::string> messages;
+    HolidayTable table = LoadHolidayTable(file.empty() ? nullptr : file.c_str(), &messages);
+    GbkOutput err(stderr);
+    for (const std::string& message : messages) {
+        err.Write("lunacal: " + message + "\n");
+    }
+    err.Flush();
+    return table;
+}
 
 Clock ReadClock() {
     const std::time_t now = std::time(nullptr);
@@ -89,7 +105,7 @@ std::string UtcStamp() {
 }
 
 // Writes the iCalendar text to standard output; the exit status.
-int RunIcs(const Command& command) {
+int RunIcs(const Command& command, const HolidayTable& holidays) {
     ExportSources sources;
     for (const std::string& file : command.files) {
         const FileKind kind = KindOfFile(file);
@@ -110,8 +126,12 @@ int RunIcs(const Command& command) {
     ExportRange range{};
     ExportRangeFrom(GregorianDay{command.date.year, command.date.month, command.date.day},
                     command.years, range);
-    const std::string ics =
-        WriteICalendar(PlanReminderEvents(sources, range, &Utf8FromGbk), UtcStamp());
+    std::vector<IcsEvent> events = PlanReminderEvents(sources, range, &Utf8FromGbk);
+    if (command.holidays) {
+        const std::vector<IcsEvent> marked = PlanHolidayEvents(holidays, range, &Utf8FromGbk);
+        events.insert(events.end(), marked.begin(), marked.end());
+    }
+    const std::string ics = WriteICalendar(events, UtcStamp());
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // the CR LF of the lines are written as they are
 #endif
@@ -122,10 +142,30 @@ int RunIcs(const Command& command) {
     return 0;
 }
 
-void Run(const Command& command, GbkOutput& out) {
+// The exit status.
+int Run(const Command& command, const HolidayTable& holidays, GbkOutput& out) {
     switch (command.action) {
     case Action::Help:
         out.Write(UsageText());
+        break;
+    case Action::HolidaysHelp:
+        out.Write(std::string(UsageText()) + "\n" + HolidayCoverageNote(holidays) + "\n");
+        break;
+    case Action::Holidays: {
+        const HolidayYear* year = holidays.Year(command.date.year);
+        if (year == nullptr) {
+            std::fprintf(stderr,
+                         "lunacal: no holiday arrangement known for %d (the data goes to %d)\n",
+                         command.date.year, holidays.LastYear());
+            return kExitNoHolidayData;
+        }
+        out.Write(RenderHolidayYear(*year));
+        break;
+    }
+    case Action::HolidayYears:
+        for (const int year : holidays.Years()) {
+            out.Write(std::to_string(year) + "\t" + holidays.Year(year)->notice + "\n");
+        }
         break;
     case Action::DayText: {
         char text[kCalendarTextMax];
@@ -135,7 +175,8 @@ void Run(const Command& command, GbkOutput& out) {
         break;
     }
     case Action::Month: {
-        const ConversionMonth month = BuildConversionMonth(command.date.year, command.date.month);
+        ConversionMonth month = BuildConversionMonth(command.date.year, command.date.month);
+        FillHolidayMarks(holidays, command.date.year, command.date.month, month.marks);
         out.Write(command.list ? RenderMonthList(month) : RenderMonthGrid(month));
         break;
     }
@@ -159,6 +200,7 @@ void Run(const Command& command, GbkOutput& out) {
         break;
     }
     }
+    return 0;
 }
 
 } // namespace
@@ -170,11 +212,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lunacal: %s\n", parsed.error.c_str());
         return kExitBadInput;
     }
+    const std::string& holidayFile = parsed.command.holidayFile;
+    if (!holidayFile.empty() && !ReadHolidayFile(holidayFile.c_str()).opened) {
+        std::fprintf(stderr, "lunacal: cannot read %s\n", holidayFile.c_str());
+        return kExitBadInput;
+    }
+    const HolidayTable holidays = LoadHolidays(holidayFile);
     if (parsed.command.action == Action::Ics) {
-        return RunIcs(parsed.command);
+        return RunIcs(parsed.command, holidays);
     }
     GbkOutput out(stdout);
-    Run(parsed.command, out);
+    const int status = Run(parsed.command, holidays, out);
+    if (status != 0) {
+        return status;
+    }
     if (!out.Flush()) {
         std::fprintf(stderr, "lunacal: could not write the output\n");
         return kExitOutputFailed;

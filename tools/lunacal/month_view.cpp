@@ -43,6 +43,11 @@ std::string WeekLine(const std::vector<std::string>& cells) {
     return TrimRight(line) + "\n";
 }
 
+// "休" or "班" of a marked day, else "".
+std::string MarkText(HolidayMark mark) {
+    return mark == HolidayMark::Off ? "休" : mark == HolidayMark::Work ? "班" : "";
+}
+
 } // namespace
 
 std::size_t DisplayWidth(const std::string& text) {
@@ -91,7 +96,7 @@ std::string RenderMonthGrid(const ConversionMonth& month) {
             if (day < 1 || day > month.daysInMonth) {
                 continue;
             }
-            numbers[column] = kSolarDayNames[day - 1];
+            numbers[column] = kSolarDayNames[day - 1] + MarkText(month.marks[day - 1]);
             labels[column] = WrapLabel(month.labels[day - 1], kLabelColumns);
             labelLines = std::max(labelLines, labels[column].size());
         }
@@ -114,7 +119,8 @@ std::string RenderMonthList(const ConversionMonth& month) {
     for (int day = 1; day <= month.daysInMonth; ++day) {
         std::string label = month.labels[day - 1];
         std::replace(label.begin(), label.end(), '\n', ' ');
-        out += std::to_string(day) + "\t" + label + "\n";
+        const std::string mark = MarkText(month.marks[day - 1]);
+        out += std::to_string(day) + "\t" + label + (mark.empty() ? "" : "\t" + mark) + "\n";
     }
     return out;
 }

@@ -16,10 +16,12 @@ std::size_t DisplayWidth(const std::string& text);
 std::vector<std::string> WrapLabel(const std::string& label, std::size_t maxColumns);
 
 // The title line, then a Sunday-first grid of 7 cells per week: a line of day numbers
-// and the lines of their labels.
+// (an official day off followed by 休, a make-up workday by 班) and the lines of their
+// labels.
 std::string RenderMonthGrid(const ConversionMonth& month);
 
-// One line per day: the day, a tab and its label with line breaks written as blanks.
+// One line per day: the day, a tab and its label with line breaks written as blanks; on a
+// marked day a tab and 休 or 班 follow.
 std::string RenderMonthList(const ConversionMonth& month);
 
 } // namespace luna::lunacal

@@ -42,8 +42,8 @@ BED_NATIVE=$(cd "${LUNA_NATIVE_DIR:-$BED_SOURCE_DIR/build/native}" 2>/dev/null &
     echo "${LUNA_NATIVE_DIR:-$BED_SOURCE_DIR/build/native}")
 BED_WORK=${LUNA_WINE_WORK:-$BED_SOURCE_DIR/build/wine-work/$BED_NAME}
 BED_TIMEOUT=${LUNA_WINE_TIMEOUT:-300}
-BED_SHELL_EXE=$BED_WIN64/tools/shell/lunashell.exe
-BED_PROBE_EXE=$BED_WIN64/tools/winprobe/winprobe.exe
+BED_SHELL_EXE=$BED_WIN64/tests/tools/shell/lunashell.exe
+BED_PROBE_EXE=$BED_WIN64/tests/tools/winprobe/winprobe.exe
 # The hook library's file name carries its version (lunahook-1.1.1.dll); the build writes it.
 BED_HOOK_DLL=$(tr -d '\r\n' <"$BED_WIN64/lunahook.name" 2>/dev/null)
 BED_HOOK_DLL=${BED_HOOK_DLL:-lunahook.dll}
@@ -147,15 +147,6 @@ wait_until() {
     done
 }
 
-# bed_wait_clock_turns N: waits until the wall clock's second has turned N times, so that a
-# program ticking once a second has had at least N-1 whole seconds to draw. For checks that
-# a tick changes nothing, where there is no event to wait for.
-bed_clock_past() { (($(date +%s) >= $1)); }
-bed_wait_clock_turns() {
-    local until=$(($(date +%s) + $1))
-    wait_until $(($1 + 5)) bed_clock_past "$until"
-}
-
 # bed_wait_file_line FILE EXTENDED-REGEX SECONDS: a line of a UTF-8 file matches.
 bed_wait_file_line() { wait_until "$3" grep -qE -- "$2" "$1"; }
 
@@ -250,6 +241,13 @@ bed_faketime_set() {
     target=$(date -d "$1" +%s) || fail "bad moment '$1'"
     printf '%+d\n' "$((target - $(date +%s)))" >"$BED_FAKETIME_FILE.new" &&
         mv -f "$BED_FAKETIME_FILE.new" "$BED_FAKETIME_FILE"
+}
+
+# bed_now [+FORMAT]: the bed's clock now, as `date` prints it: the faked one with BED_FAKETIME.
+bed_now() {
+    local offset=0
+    [[ -n "$BED_FAKETIME_FILE" ]] && offset=$(<"$BED_FAKETIME_FILE")
+    date -d "@$(($(date +%s) + offset))" "${1:-+%F %T}"
 }
 
 # probe COMMAND ARGS...: runs winprobe (see `probe help`). Non-ASCII arguments are passed
@@ -481,7 +479,7 @@ bed_init() {
     for tool in Xvfb import convert iconv flock; do
         command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
-    bed_require tools/shell/lunashell.exe tools/winprobe/winprobe.exe
+    bed_require tests/tools/shell/lunashell.exe tests/tools/winprobe/winprobe.exe
 
     rm -rf "$BED_WORK"
     mkdir -p "$BED_WORK" || fail "cannot create $BED_WORK"

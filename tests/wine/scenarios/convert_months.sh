@@ -3,7 +3,8 @@
 # The calendar conversion dialog, opened from the calendar page: January 1900, February and
 # March 2004 and October 1902 checked cell by cell (day numbers, blank cells, lunar day
 # names, month labels, festivals and solar terms), the lunar year and month boxes, the title
-# line without a double hour, the end of the range, and Enter and Esc.
+# line without a double hour, the 休 and 班 marks of October 2026, the note on how far the
+# holiday data goes, the end of the range, and Enter and Esc.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
@@ -191,6 +192,17 @@ check_eq "October 1902: national day on the 1st" 国庆节 "${LABEL[first]}"
 check_match "October 1902: the 24th's solar term comes before 联合国日" \
     "^(联合国日|[0-9:]+\\\\n霜降)$" "${LABEL[first + 23]}"
 
+# ---- October 2026: the official days off and the make-up Saturday are marked; 2099 has no
+# notice, and the dialog says how far the data goes.
+show_month 2026 10
+read_grid
+first=$(date -d 2026-10-01 +%w)
+check_eq "October 2026: 1st off, 8th plain, 10th a make-up workday" " 1休| 8|10班" \
+    "${NUMBER[first]}|${NUMBER[first + 7]}|${NUMBER[first + 9]}"
+check_eq "October 2026: how far the data goes" "节假日安排已收录至 2026 年" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_HOLIDAY_NOTE")"
+bed_screenshot convert-2026-10 >/dev/null
+
 # ---- the end of the range: the 1st of February 2099 lies in lunar year 2099, which the
 # lunar year box does not list.
 show_month 2099 2
@@ -198,6 +210,8 @@ check_eq "February 2099: the lunar year box shows nothing" "" \
     "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_LUNAR_YEAR")"
 check_match "February 2099: the days are still shown" "^ 1$" \
     "$(control_text "$CONVERT_DIALOG/@$((IDC_CONVERT_DAY_FIRST + $(date -d 2099-02-01 +%w)))")"
+check_eq "February 2099: no holiday data, said" "2099 年无节假日安排；节假日安排已收录至 2026 年" \
+    "$(control_text "$CONVERT_DIALOG/@$IDC_CONVERT_HOLIDAY_NOTE")"
 
 # ---- Enter does nothing; Esc closes the dialog.
 probe send "$CONVERT_DIALOG" WM_COMMAND IDOK >/dev/null # answered once handled

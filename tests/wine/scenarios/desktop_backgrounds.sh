@@ -4,6 +4,7 @@
 # unknown style (drawn as the picture); a settings record with another style switches at
 # once and draws the overlay again, and so does UM_RELOADBACK, the picture changed.
 # timeout: 300
+BED_FAKETIME=${BED_FAKETIME:-"2027-03-10 09:30:02"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 bed_require app/lunavis.exe "hook/$BED_HOOK_DLL"
@@ -89,7 +90,7 @@ check "overlay drawn again over the bitmap" overlay_drawn "$shot"
 restyle random1 3
 first=$(bed_pixel "$shot" 100 300)
 check_eq "random: the left third in one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$first")"
-bed_wait_clock_turns 1 # the generator is seeded with the time in seconds
+desk_later 3600 # the generator is seeded with the time in seconds
 repicture random2
 second=$(bed_pixel "$shot" 100 300)
 check_eq "random again: one colour" 0 "$(desk_count_other "$shot" $DESK_LEFT "$second")"

@@ -18,9 +18,9 @@ bg='64 64 64'
 CW=$((2 * W / 3 / 7))
 RH=$((2 * W / 3 / 9))
 room=$((H - 30 - H / 3))
-((RH * 7 > room)) && RH=$((room / 7)) # January 2027 has six weeks
-# Monday 4 January: column 1, grid row 2
-CELL="$((W / 3 + CW)) $((H / 3 + 2 * RH)) $CW $RH"
+((RH * 7 + RH / 3 > room)) && RH=$((3 * room / 22)) # January 2027 has six weeks
+# Monday 4 January: column 1, grid row 2 (below the title row, a third of a row)
+CELL="$((W / 3 + CW)) $((H / 3 + RH / 3 + 2 * RH)) $CW $RH"
 CLOCK="$((2 * W / 3)) 0 $((W / 3)) $((H / 18))"
 
 clock_drawn() {

@@ -11,24 +11,30 @@ DESK_CLOCK='682 0 342 42'        # (2W/3, 0)-(W, H/18)
 DESK_CALTEXT='682 42 342 214'    # (2W/3, H/18)-(W, H/3)
 DESK_REMINDER='341 0 341 256'    # (W/3, 0)-(2W/3, H/3)
 DESK_GRID='341 256 683 456'      # (W/3, H/3)-(W, H), cut at the taskbar (y 712 on)
-DESK_GRID_HEADER='341 256 683 75'
+DESK_GRID_HEADER='341 281 683 75'
 DESK_LEFT='0 80 341 620'         # the left third below the icons: background only
 DESK_CELL_W=97                   # (2W/3)/7
 DESK_ROW_H=75                    # (2W/3)/9
 
 # ---------------------------------------------------------------- records
 
-# desk_settings ARGS...: settingsrec of the native tree (tools/settingsrec), which encodes
+# desk_settings ARGS...: settingsrec of the native tree (tests/tools/settingsrec), which encodes
 # DisplaySettings records and their registry values from the product's own table of fields.
 desk_settings() {
-    local tool=$BED_NATIVE/tools/settingsrec/settingsrec
+    local tool=$BED_NATIVE/tests/tools/settingsrec/settingsrec
     [[ -x "$tool" ]] || { bed_note "settingsrec is not built in $BED_NATIVE"; return 1; }
     "$tool" "$@"
 }
 
+# The background fields of desk_reg_defaults: the records lunavis sends carry what it stored.
+DESK_BACKGROUND=()
+
 # desk_settings_hex [FIELD=VALUE ...]: a DisplaySettings record (96 bytes) in hexadecimal,
-# the defaults of the control application with white clock text and yellow calendar text.
-desk_settings_hex() { desk_settings hex clockColor=0xFFFFFF calendarColor=0x00FFFF "$@"; }
+# the defaults of the control application with white clock text and yellow calendar text
+# and the background of desk_reg_defaults.
+desk_settings_hex() {
+    desk_settings hex clockColor=0xFFFFFF calendarColor=0x00FFFF "${DESK_BACKGROUND[@]}" "$@"
+}
 
 desk_le32() {
     local v=$(($1 & 0xFFFFFFFF))
@@ -97,6 +103,7 @@ desk_reg_lines() {
 # lines) goes into the same file as it stands.
 desk_reg_defaults() {
     local file=$BED_RUN/defaults.reg arg fields=() lines=()
+    DESK_BACKGROUND=(desktopStyle="$1" desktopBackColor="$2")
     for arg in "${@:4}"; do
         case $arg in
         \[* | \"*) lines+=("$arg") ;;
@@ -177,8 +184,9 @@ desk_diff() {
 }
 
 # desk_cell_of DATE: "X Y W H" of the date's cell in the month grid of its month (below the
-# weekday row). The rows are 75 pixels high unless the month's weeks would then reach the
-# taskbar (y 738): a six-week month shares the 482 rows from y 256 among its seven rows.
+# title row and the weekday row). The rows are 75 pixels high, the title row a third of
+# that, unless the month's weeks would then reach the taskbar (y 738): a six-week month
+# shares the 482 rows from y 256 among its seven rows and the title row.
 desk_cell_of() {
     local first day days k rows rh=$DESK_ROW_H month
     month=$(date -d "$1" +%Y-%m-01)
@@ -187,14 +195,25 @@ desk_cell_of() {
     days=$(date -d "$month +1 month -1 day" +%-d)
     k=$((first + day - 1))
     rows=$(((first + days + 6) / 7 + 1))
-    ((rows * rh > 482)) && rh=$((482 / rows))
-    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + (k / 7 + 1) * rh)) $DESK_CELL_W "$rh"
+    ((rows * rh + rh / 3 > 482)) && rh=$((3 * 482 / (3 * rows + 1)))
+    echo $((341 + (k % 7) * DESK_CELL_W)) $((256 + rh / 3 + (k / 7 + 1) * rh)) $DESK_CELL_W "$rh"
 }
 
 # desk_today_cell: "X Y W H" of today's cell.
-desk_today_cell() { desk_cell_of "$(date +%F)"; }
+desk_today_cell() { desk_cell_of "$(bed_now +%F)"; }
 
-# desk_wait_second_below N: waits until the clock's second is below N (so that the next
-# few seconds stay in this minute).
-desk_second_below() { (($(date +%-S) < $1)); }
-desk_wait_second_below() { wait_until 65 desk_second_below "$1"; }
+# ---------------------------------------------------------------- the faked clock
+
+# desk_next_minute: the faked clock (BED_FAKETIME) jumps to second 2 of the next minute, so
+# that the checks that follow have the rest of that minute to themselves.
+desk_next_minute() { bed_faketime_set "@$((($(bed_now +%s) / 60 + 1) * 60 + 2))"; }
+
+# desk_later SECONDS: the faked clock jumps SECONDS ahead.
+desk_later() { bed_faketime_set "@$(($(bed_now +%s) + $1))"; }
+
+# desk_tick: the list view's tick runs at once (sent: it has run when this returns) and the
+# shell repaints, so a screenshot then shows whatever the tick drew.
+desk_tick() {
+    probe send "$DESK_VIEW" WM_TIMER "$kViewTimerId" 0 >/dev/null || fail "the tick was not sent"
+    bed_shell repaint >/dev/null
+}

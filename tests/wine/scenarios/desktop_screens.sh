@@ -9,7 +9,7 @@ BED_SCREEN=${BED_SCREEN:-3840x2160}          # room for the largest virtual desk
 BED_FAKETIME=${BED_FAKETIME:-"2027-01-15 10:00:00"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require app/lunavis.exe "app/$BED_HOOK_DLL" tools/displaymode/displaymode.exe
+bed_require app/lunavis.exe "app/$BED_HOOK_DLL" tests/tools/displaymode/displaymode.exe
 bed_init
 
 # Every program runs inside one virtual desktop window (at the root's top left corner).
@@ -22,19 +22,21 @@ bed_shell_start
 desk_attach
 
 W=1024 H=768 TASKBAR=30
-screen_mode() { bed_wine "$BED_WIN64/tools/displaymode/displaymode.exe" "$@" | tr -d '\r'; }
-grid_row() { # the row height the grid uses for WEEKS weeks at W x H
+screen_mode() { bed_wine "$BED_WIN64/tests/tools/displaymode/displaymode.exe" "$@" | tr -d '\r'; }
+grid_row() { # the row height the grid uses for WEEKS weeks at W x H (and a third of it for
+    # the title row above the weekday names)
     local rh=$((2 * W / 3 / 9)) room=$((H - TASKBAR - H / 3))
-    ((rh * ($1 + 1) > room)) && rh=$((room / ($1 + 1)))
+    ((rh * ($1 + 1) + rh / 3 > room)) && rh=$((3 * room / (3 * ($1 + 1) + 1)))
     echo "$rh"
 }
 # cell_yellow PNG WEEKS ROW COLUMN: pixels of the calendar colour in a cell of the grid of a
-# month of WEEKS weeks (row 0 holds the weekday names)
+# month of WEEKS weeks (row 0 holds the weekday names, below the title row)
 cell_yellow() {
     local rh cw
     rh=$(grid_row "$2")
     cw=$((2 * W / 3 / 7))
-    desk_count_where "$1" $((W / 3 + $4 * cw)) $((H / 3 + $3 * rh)) "$cw" "$rh" "$DESK_YELLOW"
+    desk_count_where "$1" $((W / 3 + $4 * cw)) $((H / 3 + rh / 3 + $3 * rh)) "$cw" "$rh" \
+        "$DESK_YELLOW"
 }
 clock_white() { desk_count_where "$1" $((2 * W / 3)) 0 $((W / 3)) $((H / 18)) "$DESK_WHITE"; }
 # month_drawn NAME YYYY-MM: the grid shows that month: its 1st in its column of the first

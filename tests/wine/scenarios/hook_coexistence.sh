@@ -6,12 +6,13 @@
 # once the tool has restored the procedures it saved; a second lunavis attaches cleanly. A
 # desktop item named outside code page 936 passes the subclasses unchanged. A lunavis killed
 # with its settings sheet open leaves no greyed clock menu to the next one. Garbage written
-# into the shared section by another program neither kills the shell nor stops the drawing.
+# into the shared section by another program neither kills the shell nor stops the drawing,
+# nor keeps the shell subclassed after 退出.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tools/garbage/lunagarbage.exe \
-    tools/winprobe/menureader.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tests/tools/section_garbage/sectiongarbage.exe \
+    tests/tools/winprobe/menureader.dll
 bed_init
 bed_shell_start --other-tool --wide-item
 
@@ -77,13 +78,19 @@ hook_dll=$(bed_winpath "$BED_WIN64/app/$BED_HOOK_DLL")
 for mode in "" windows; do
     what=${mode:-garbage}
     # shellcheck disable=SC2086 # no argument for the first mode
-    check "lunagarbage writes $what into the shared section" \
-        bed_wine "$BED_WIN64/tools/garbage/lunagarbage.exe" "$hook_dll" $mode
+    check "sectiongarbage writes $what into the shared section" \
+        bed_wine "$BED_WIN64/tests/tools/section_garbage/sectiongarbage.exe" "$hook_dll" $mode
     stir_shell
     check "$what: the shell lives on" bed_alive shell
     check "$what: the desktop is still drawn" wait_until 15 not desktop_is_plain "$what"
 done
+# 退出 after the garbage: each window is restored from what the shell saved itself.
+restores=$(log_count '^恢复(桌面|视图|时钟)进程$')
 lunavis_exit third
 check "lunavis ends" bed_wait_exit third 20
+check_eq "each of the three windows wrote its restore line" $((restores + 3)) \
+    "$(log_count '^恢复(桌面|视图|时钟)进程$')"
+check_eq "the shell's windows have their own procedures back" "$NONE_SUBCLASSED" \
+    "$(bed_shell subclassed)"
 check "the shell lives on at the end" bed_alive shell
 bed_finish

@@ -9,7 +9,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tools/winprobe/menureader.dll
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tests/tools/winprobe/menureader.dll
 bed_init
 bed_shell_start
 lunavis_start_hooked

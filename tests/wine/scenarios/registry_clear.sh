@@ -2,10 +2,10 @@
 # Clearing the registry removes the product keys under software\wendrix and the DeskTop
 # autostart value, and nothing else.
 source "$(dirname "$0")/../lib/bed.sh"
-bed_require tools/regprobe/regprobe.exe
+bed_require tests/tools/regprobe/regprobe.exe
 bed_init
 
-regprobe() { bed_wine "$BED_WIN64/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
+regprobe() { bed_wine "$BED_WIN64/tests/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
 run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 key_present() { bed_wine reg query "$1" >/dev/null 2>&1; }
 key_absent() { ! key_present "$1"; }

@@ -3,10 +3,10 @@
 # an overlong BackImage are treated as missing, so the defaults stand; well-formed values
 # (written with their terminator, as reg add does) are read.
 source "$(dirname "$0")/../lib/bed.sh"
-bed_require tools/regprobe/regprobe.exe
+bed_require tests/tools/regprobe/regprobe.exe
 bed_init
 
-regprobe() { bed_wine "$BED_WIN64/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
+regprobe() { bed_wine "$BED_WIN64/tests/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
 field() { grep -m1 "^$1=" <<<"$2" | cut -d= -f2-; }
 display='HKCU\software\wendrix\clock\Display'
 clock='HKCU\software\wendrix\clock'
@@ -34,7 +34,7 @@ check_eq "an empty separator stays empty" '' "$(field timeSeparator "$out")"
 check_eq "DaySparator 0" 0 "$(field amPm "$out")"
 check_eq "clock colour" 0x0000FF "$(field clockColor "$out")"
 check_eq "an overlong FontName fails that font" fail "$(field font.reminder "$out")"
-exe_folder=$(bed_winpath "$BED_WIN64/tools/regprobe")
+exe_folder=$(bed_winpath "$BED_WIN64/tests/tools/regprobe")
 check_eq "an overlong BackImage is replaced by the default" "$exe_folder\\res\\back.png" \
     "$(regprobe backimage | cut -d= -f2-)"
 

@@ -4,10 +4,10 @@
 # placement of a new installation (DeskTopFit 1, 填充), every DisplaySettings field keeps
 # its default, and no font can be read yet.
 source "$(dirname "$0")/../lib/bed.sh"
-bed_require tools/regprobe/regprobe.exe
+bed_require tests/tools/regprobe/regprobe.exe
 bed_init
 
-regprobe() { bed_wine "$BED_WIN64/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
+regprobe() { bed_wine "$BED_WIN64/tests/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
 
 out=$(regprobe load)
 field() { grep -m1 "^$1=" <<<"$out" | cut -d= -f2-; }
@@ -34,7 +34,7 @@ check_eq "BackImage and DeskTopFit are the only values" '"BackImage" "DeskTopFit
 check_match "a new installation fills the screen" 'DeskTopFit +REG_DWORD +0x1' \
     "$(bed_reg_query 'HKCU\software\wendrix\clock\Display' DeskTopFit)"
 
-exe_folder=$(bed_winpath "$BED_WIN64/tools/regprobe")
+exe_folder=$(bed_winpath "$BED_WIN64/tests/tools/regprobe")
 check_eq "BackImage beside the executable" "$exe_folder\\res\\back.png" \
     "$(regprobe backimage | cut -d= -f2-)"
 

@@ -2,10 +2,10 @@
 # The font value group: a 10.5-point font is stored as FontSize 10 and read back as lfHeight -13 at 96 dpi; a GBK face name survives; a missing
 # Charset makes only that font fail; Bolt is never read.
 source "$(dirname "$0")/../lib/bed.sh"
-bed_require tools/regprobe/regprobe.exe
+bed_require tests/tools/regprobe/regprobe.exe
 bed_init
 
-regprobe() { bed_wine "$BED_WIN64/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
+regprobe() { bed_wine "$BED_WIN64/tests/tools/regprobe/regprobe.exe" "$@" | tr -d '\r'; }
 field() { grep -m1 "^$1=" <<<"$2" | cut -d= -f2-; }
 clock='HKCU\software\wendrix\clock'
 

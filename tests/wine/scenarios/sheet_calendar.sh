@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The calendar page reaching the desktop: the festival switches change the month grid and are
 # all five stored; switching them back restores the grid; a user festival switch alone is
-# stored with the others as the boxes show them; a chosen colour is stored and drawn.
+# stored with the others as the boxes show them; a chosen colour is stored and drawn. The
+# page says how far the holiday data goes.
 # timeout: 300
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
@@ -39,6 +40,9 @@ check_eq "no festival value written without the page" "<absent>" \
 # The built-in festivals and solar terms off.
 sheet_open
 sheet_page 2 "$SHEET_CALENDAR"
+check_eq "the page says how far the holiday data goes" "节假日安排已收录至 2026 年" \
+    "$(probe text "$SHEET_CALENDAR/@$IDC_CALENDAR_HOLIDAY_NOTE" | tr -d '\r')"
+bed_screenshot calendar-page >/dev/null
 for id in "${BUILT_IN_SWITCHES[@]}"; do
     sheet_press "$SHEET_CALENDAR/@$id" 0
 done

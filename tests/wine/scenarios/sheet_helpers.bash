@@ -33,16 +33,25 @@ sheet_attach() {
     probe wait "$DESK_MAIN" 10 >/dev/null || fail "no lunavis main window"
 }
 
-# sheet_open: the main window's UM_SHOWMAIN opens the sheet on its clock page.
+# A window exists before its dialog procedure has set it up; it is shown after. Reads wait
+# for that.
+sheet_shown() { probe visible "$1" >/dev/null 2>&1; }
+
+# sheet_open: the main window's UM_SHOWMAIN opens the sheet on its clock page; waits until
+# the sheet is shown (and so centred) with its page.
 sheet_open() {
     probe post "$DESK_MAIN" UM_SHOWMAIN >/dev/null || fail "no lunavis main window"
     probe wait "$SHEET_CLOCK" 20 >/dev/null || fail "the settings sheet did not open"
+    wait_until 20 sheet_shown "$SHEET" || fail "the settings sheet was not shown"
+    wait_until 10 sheet_shown "$SHEET_CLOCK" || fail "the clock page was not shown"
 }
 
-# sheet_page INDEX PAGE-PATH: selects a page (created on first selection) and waits for it.
+# sheet_page INDEX PAGE-PATH: selects a page (created on first selection) and waits until it
+# is shown.
 sheet_page() {
     probe sheet-page "$SHEET" "$1" >/dev/null || fail "page $1 could not be selected"
     probe wait "$2" 10 >/dev/null || fail "page $1 did not appear"
+    wait_until 10 sheet_shown "$2" || fail "page $1 was not shown"
 }
 
 # sheet_close OK|CANCEL: presses the button and waits until the sheet is gone.

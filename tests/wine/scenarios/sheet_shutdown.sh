@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The timed shutdown armed from the system page: ticking "定时关机" shows the hour and minute
 # lists; an armed shutdown shows ticked, with its time, when the page opens again, and
-# looking at the page and pressing OK leaves it armed; armed for the current minute, the
-# main window's next timer tick ends the hook and asks Windows to power off, which under
+# looking at the page and pressing OK leaves it armed; armed for a minute, the main window's
+# first timer tick in it ends the hook and asks Windows to power off, which under
 # Wine ends the session and lunavis with it.
 # timeout: 300
+BED_FAKETIME=${BED_FAKETIME:-"2027-03-10 09:30:02"}
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/sheet_helpers.bash"
@@ -23,7 +24,7 @@ check_eq "the hours hidden again" 0 "$(sheet_visible "$SHEET_SYSTEM/@$IDC_SYSTEM
 sheet_close OK
 
 # Armed for a time half a day away: the page shows it, and a mere visit keeps it.
-far_hour=$((($(date +%-H) + 12) % 24))
+far_hour=$((($(bed_now +%-H) + 12) % 24))
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
 sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 1
@@ -47,9 +48,11 @@ sheet_page 3 "$SHEET_SYSTEM"
 sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 0
 sheet_close OK
 
-desk_wait_second_below 40
-hour=$(date +%-H)
-minute=$(date +%-M)
+# Armed for the next minute, into which the faked clock then jumps.
+desk_next_minute
+armed=$((($(bed_now +%s) / 60 + 1) * 60))
+hour=$(date -d "@$armed" +%-H)
+minute=$(date -d "@$armed" +%-M)
 sheet_open
 sheet_page 3 "$SHEET_SYSTEM"
 sheet_press "$SHEET_SYSTEM/@$IDC_SYSTEM_SHUTDOWN" 1
@@ -60,6 +63,7 @@ check_eq "the hour chosen" "$(printf '%d %2d' "$hour" "$hour")" \
 check_eq "the minute chosen" "$(printf '%d %2d' "$minute" "$minute")" \
     "$(probe selected "$SHEET_SYSTEM/@$IDC_SYSTEM_MINUTES" | tr -d '\r')"
 sheet_close OK
+bed_faketime_set "@$armed"
 check "lunavis ends at the armed minute" bed_wait_exit lunavis 30
 # The end of the session may take the stand-in shell with it; the library's log tells.
 check "the hook was ended" bed_debug_log_has '^恢复视图进程$'

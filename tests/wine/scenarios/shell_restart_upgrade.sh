@@ -8,7 +8,7 @@
 # the new version draws.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-NEXT=tools/upgrade/next
+NEXT=tests/tools/upgrade/next
 bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" "$NEXT/lunavis.exe"
 next_dll=$(cd "$BED_WIN64/$NEXT" && ls lunahook-*.dll)
 [[ "$next_dll" != "$BED_HOOK_DLL" ]] || fail "the next version's library has this version's name"

@@ -8,7 +8,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tools/winprobe/menureader.dll tools/lunacal/lunacal.exe
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" tests/tools/winprobe/menureader.dll tools/lunacal/lunacal.exe
 bed_init
 bed_shell_start
 lunavis_start_hooked
@@ -27,7 +27,7 @@ settled_modifies() {
     local before now
     before=$(modifies)
     for _ in $(seq 1 20); do
-        bed_wait_clock_turns 1
+        sleep 1 # deliberate: a quiet second without a modify is what settles the count
         now=$(modifies)
         [[ "$now" == "$before" ]] && break
         before=$now

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "tools/shell/logic/shell_options.h"
-#include "tools/shell/logic/utf.h"
-#include "tools/winprobe/logic/probe_args.h"
-#include "tools/winprobe/logic/window_path.h"
+#include "tests/tools/shell/logic/shell_options.h"
+#include "tests/tools/shell/logic/utf.h"
+#include "tests/tools/winprobe/logic/probe_args.h"
+#include "tests/tools/winprobe/logic/window_path.h"
 
 namespace luna::tools {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "tools/shell/logic/tray_icons.h"
-#include "tools/shell/logic/tray_record.h"
+#include "tests/tools/shell/logic/tray_icons.h"
+#include "tests/tools/shell/logic/tray_record.h"
 
 namespace luna::tools {
 namespace {
