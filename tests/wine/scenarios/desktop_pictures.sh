@@ -87,8 +87,11 @@ background_only() {
     shot=$(bed_screenshot "$1")
     (($(desk_count_other "$shot" 0 80 640 900 "$BACK") == 0))
 }
-# The overlay's solid text pixels, as bounding boxes: white calendar text, yellow grid.
-overlay_boxes() { echo "$(bbox_where $CALTEXT "$DESK_WHITE") / $(bbox_where $GRID "$DESK_YELLOW")"; }
+# The overlay's text, as bounding boxes: white calendar text, yellow grid.
+# Exact colours only: the edges of the glyphs blend with whatever lies under them.
+overlay_boxes() {
+    echo "$(bbox_where $CALTEXT "$DESK_WHITE") / $(bbox_where $GRID '$1 == 255 && $2 == 255 && $3 == 0')"
+}
 bbox_where() {
     desk_pixels "$shot" "$1" "$2" "$3" "$4" | awk -v w="$3" "$5"' { x = (NR - 1) % w; y = int((NR - 1) / w)
         if (!n++) { l = r = x; t = b = y }
