@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "shared/display_settings.h"
+#include "shared/picture_fit.h"
 
 namespace luna {
 
@@ -14,6 +15,9 @@ struct ControlState {
     HWND desktopListView = nullptr; // null when the shell has no such window
     bool sheetOpen = false;         // the settings sheet is open (greys two items of the menu)
     bool powerOffRefused = false;   // the timed shutdown fired and Windows refused to power off
+    // Beside the record, loaded with it: DeskTopFit and TextOutline as stored.
+    PictureFit pictureFit = PictureFit::Stretch;
+    bool textOutline = false;
 };
 
 } // namespace luna

@@ -96,6 +96,8 @@ BOOL MainDialog::OnInitDialog() {
     char exePath[MAX_PATH + 1] = {};
     ModulePathGbk(nullptr, exePath, MAX_PATH);
     EnsureBackImage(currentUser, exePath);
+    state_.pictureFit = ReadPictureFit(currentUser, RegAccess::All);
+    state_.textOutline = ReadTextOutline(currentUser, RegAccess::All);
 
     StartHook(Window());
 

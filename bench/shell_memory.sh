@@ -4,6 +4,8 @@
 # the shell's CPU time per clock tick while attached. Prints figures; asserts nothing.
 #
 #   bench/shell_memory.sh [WxH ...]        (needs build/native and build/win64; a minute a size)
+#   BENCH_STYLE=jpeg bench/shell_memory.sh 3840x2160   a 4000x3000 JPEG filling the screen
+#   BENCH_STYLE=bmp  bench/shell_memory.sh 3840x2160   the same picture as a BMP
 #
 # Each size runs in its own test bed (tests/wine/lib/bed.sh with BED_SCREEN).
 set -uo pipefail
@@ -24,7 +26,7 @@ fi
 
 source "$root/tests/wine/lib/bed.sh"
 source "$root/tests/wine/scenarios/desktop_helpers.bash"
-bed_require app/lunavis.exe hook/lunahook.dll
+bed_require app/lunavis.exe "hook/$BED_HOOK_DLL"
 bed_init
 W=${BED_SCREEN%x*}
 H=${BED_SCREEN#*x}
@@ -56,13 +58,24 @@ clock_drawn() {
     (($(desk_count_where "$shot" $((2 * W / 3)) 0 $((W / 3)) $((H / 18)) "$DESK_WHITE") > 20))
 }
 
-# The background of a new installation: the bitmap beside lunavis, stretched to the screen
-# (BENCH_STYLE=solid: a solid colour instead).
-if [[ ${BENCH_STYLE:-bitmap} == solid ]]; then
-    desk_reg_defaults 2 0x404040 "$BED_RUN/none.bmp"
-else
-    desk_reg_defaults 0 0 "$BED_WIN64/app/res/back.bmp"
-fi
+# The background of a new installation: the picture beside lunavis, filling the screen
+# (BENCH_STYLE=solid: a solid colour instead; BENCH_STYLE=jpeg or bmp: a 4000x3000 photo of
+# that format, the same picture in both, to compare what the decoded picture leaves behind).
+fill='[HKEY_CURRENT_USER\software\wendrix\clock\Display]' fit='"DeskTopFit"=dword:00000001'
+case ${BENCH_STYLE:-default} in
+solid) desk_reg_defaults 2 0x404040 "$BED_RUN/none.bmp" ;;
+jpeg | bmp)
+    photo=$BED_RUN/photo.${BENCH_STYLE/jpeg/jpg}
+    out=$photo
+    [[ $photo == *.bmp ]] && out=BMP3:$photo
+    convert -size 4000x3000 gradient:'#204060'-'#d0a070' -fill '#f0e0c0' \
+        -draw 'circle 2900,800 2900,1200' -fill '#304020' -draw 'rectangle 0,2200 4000,3000' \
+        -attenuate 0.3 +noise Gaussian -quality 90 -type TrueColor "$out" ||
+        fail "cannot make the photo"
+    desk_reg_defaults 0 0 "$photo" "$fill" "$fit"
+    ;;
+*) desk_reg_defaults 0 0 "$BED_WIN64/app/res/back.png" "$fill" "$fit" ;;
+esac
 bed_shell_start
 SHELL_PID=$(shell_pid)
 [[ -n $SHELL_PID ]] || fail "no shell process"

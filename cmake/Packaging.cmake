@@ -1,7 +1,7 @@
 # Packages for Windows users, made by the `package` target of a Windows build tree:
 #   lunavis-<version>-<arch>.zip        to unpack anywhere the user may write
 #   lunavis-<version>-<arch>-setup.exe  per-user installer (NSIS), with an uninstaller
-# Both hold lunavis.exe, lunahook.dll, res\back.bmp, README.txt (Chinese and English) and
+# Both hold lunavis.exe, lunahook.dll, res\back.png, README.txt (Chinese and English) and
 # LICENSE.txt. <arch> is win64 or win32.
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)

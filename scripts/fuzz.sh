@@ -17,7 +17,7 @@ cmake --build "$build" -j2
 mkdir -p "$build/artifacts"
 for target in fuzz_reminder_file fuzz_festival_file fuzz_text_mode fuzz_registry_settings \
     fuzz_hook_pipeline fuzz_hook_registry fuzz_lunar_reminder_file fuzz_holiday_text \
-    fuzz_holiday_notice fuzz_holiday_json; do
+    fuzz_holiday_notice fuzz_holiday_json fuzz_picture; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     seeds=()

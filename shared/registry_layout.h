@@ -65,6 +65,10 @@ constexpr char ReminderBkColor[] = "ReminderBkColor";
 // 1: the desktop's month grid shows ISO week numbers. Earlier versions neither write nor
 // read it.
 constexpr char WeekNumbers[] = "WeekNumbers";
+// Beside the record (newer than it): how the picture is placed (PictureFit, picture_fit.h) and
+// whether the desktop's texts get an outline (0 or 1).
+constexpr char DeskTopFit[] = "DeskTopFit";
+constexpr char TextOutline[] = "TextOutline";
 
 // Under the Run key of HKEY_CURRENT_USER (older versions: HKEY_LOCAL_MACHINE): the
 // executable's path, in double quotes, while autostart is on.
@@ -88,7 +92,9 @@ constexpr std::uint32_t kRegDword = 4;
 constexpr std::uint32_t kPathCapacity = 260;
 constexpr std::uint32_t kFontNameReadCapacity = 80;
 
-// The default background picture, relative to the executable's folder.
-constexpr char kDefaultBackImageName[] = "res\\back.bmp";
+// The default background picture, relative to the executable's folder, and the name it had
+// in earlier versions (a BackImage naming that one beside the executable means the new one).
+constexpr char kDefaultBackImageName[] = "res\\back.png";
+constexpr char kOldDefaultBackImageName[] = "res\\back.bmp";
 
 } // namespace luna

@@ -1,5 +1,8 @@
 // Loading DisplaySettings at start-up, the default BackImage, and clearing the registry.
+#include <cstring>
+
 #include "shared/path_rules.h"
+#include "shared/picture_fit.h"
 #include "shared/registry_layout.h"
 #include "shared/settings_registry.h"
 #include "shared/settings_table.h"
@@ -16,21 +19,33 @@ DisplaySettings LoadDisplaySettings(RegistryStore& hkcu) {
 
 namespace {
 
-bool DefaultBackImage(const char* exePath, char (&path)[kPathCapacity]) {
+bool BackImageBeside(const char* exePath, const char* name, char (&path)[kPathCapacity]) {
     char folder[kPathCapacity];
-    return FolderOfPath(exePath, folder) && JoinPath(folder, kDefaultBackImageName, path);
+    return FolderOfPath(exePath, folder) && JoinPath(folder, name, path);
+}
+
+bool DefaultBackImage(const char* exePath, char (&path)[kPathCapacity]) {
+    return BackImageBeside(exePath, kDefaultBackImageName, path);
 }
 
 } // namespace
 
 void EnsureBackImage(RegistryStore& hkcu, const char* exePath) {
     char current[kPathCapacity];
+    char path[kPathCapacity];
     if (ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, current)) {
+        // The default picture of earlier versions is now the new one.
+        char old[kPathCapacity];
+        if (BackImageBeside(exePath, kOldDefaultBackImageName, old) &&
+            std::strcmp(current, old) == 0 && DefaultBackImage(exePath, path)) {
+            WriteRegText(hkcu, regkey::Clock, regvalue::BackImage, path);
+        }
         return;
     }
-    char path[kPathCapacity];
     if (DefaultBackImage(exePath, path)) {
         WriteRegText(hkcu, regkey::Clock, regvalue::BackImage, path);
+        // A first start: a new installation places its pictures the new way.
+        WritePictureFit(hkcu, kNewInstallFit);
     }
 }
 

@@ -101,9 +101,11 @@ void WriteFontGroup(RegistryStore& hkcu, const char* keyPath, const char* faceNa
 // touch BackImage: see EnsureBackImage.
 DisplaySettings LoadDisplaySettings(RegistryStore& hkcu);
 
-// Writes BackImage as the executable's folder followed by "res\back.bmp" when it is
-// missing (or refused). Nothing is written when exePath has no folder part or the result
-// would not fit a path buffer.
+// Writes BackImage as the executable's folder followed by "res\back.png" when it is
+// missing (or refused), and with it DeskTopFit as a new installation's (Fill). A BackImage
+// naming "res\back.bmp" beside the executable, the default of earlier versions, is
+// rewritten to the new default. Nothing is written when exePath has no folder part or the
+// result would not fit a path buffer.
 void EnsureBackImage(RegistryStore& hkcu, const char* exePath);
 
 // The folder of the data files (the festival files, the desktop's reminders): the folder

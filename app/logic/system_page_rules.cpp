@@ -98,6 +98,26 @@ bool ChooseBackImage(SystemPageState& state, const char* path) {
     return true;
 }
 
+const char* PictureRefusalMessage(PictureVerdict verdict) {
+    switch (verdict) {
+    case PictureVerdict::Usable:
+        break;
+    case PictureVerdict::Unreadable:
+        return "无法读取这个文件，请选择一张图片。\n\n桌面背景保持不变。";
+    case PictureVerdict::Empty:
+        return "这个文件是空的，不是图片。\n\n桌面背景保持不变。";
+    case PictureVerdict::UnknownFormat:
+        return "无法识别这个文件的格式。桌面背景可以使用 JPEG、PNG、BMP、GIF 和 TIFF "
+               "图片。\n\n桌面背景保持不变。";
+    case PictureVerdict::TooLarge:
+        return "这张图片太大：桌面背景的图片每边最多 16384 像素，文件最大 256 "
+               "MB。\n\n桌面背景保持不变。";
+    case PictureVerdict::Broken:
+        return "这张图片已损坏，无法显示。\n\n桌面背景保持不变。";
+    }
+    return nullptr;
+}
+
 void ClearStoredSettings(SheetContext& context, RegistryStore& hklm, void (*sleepMs)(unsigned)) {
     ClearRegistry(context.hkcu, hklm, sleepMs);
     context.registryCleared = true;
@@ -146,6 +166,13 @@ SystemApplyOutcome ApplySystemPage(SheetContext& context, RegistryStore& hklm, c
     }
     if (backgroundChanged) {
         SendDisplaySettings(context); // the desktop takes the style and colour from it
+    }
+    // The placement is not in the record: the picture is placed anew from the registry.
+    if (controls.fit >= 0 &&
+        EffectivePictureFit(static_cast<std::uint32_t>(controls.fit)) != state.storedFit) {
+        state.storedFit = EffectivePictureFit(static_cast<std::uint32_t>(controls.fit));
+        WritePictureFit(context.hkcu, state.storedFit);
+        context.sink.SendReloadBackground();
     }
     return outcome;
 }

@@ -6,6 +6,8 @@
 
 #include "app/logic/autostart.h"
 #include "app/logic/sheet_context.h"
+#include "shared/picture_fit.h"
+#include "shared/picture_header.h"
 #include "shared/registry_layout.h"
 
 namespace luna {
@@ -19,12 +21,14 @@ struct SystemPageControls {
     int hourIndex = 0;      // selected index of the hour list, which is the hour
     int minuteIndex = 0;    // selected index of the minute list, which is the minute
     DesktopStyleButton style = DesktopStyleButton::None;
+    int fit = -1; // the placement list's selection: a PictureFit, -1 none
 };
 
 struct SystemPageState {
     std::uint32_t pendingBackColor = 0; // the solid colour as chosen on the page
     bool backgroundChanged = false;     // a bitmap was chosen
     char backImagePath[kPathCapacity] = {};
+    PictureFit storedFit = PictureFit::Stretch; // DeskTopFit as the page found or wrote it
     // The user changed the shutdown box or its lists on this visit: only then does Apply
     // arm or disarm the timed shutdown.
     bool shutdownChanged = false;
@@ -57,6 +61,10 @@ void FormatShutdownTime(int hour, int minute, char (&out)[kShutdownTimeSize]);
 // Keeps the bitmap chosen in the file dialog. False, and nothing kept, when the path does
 // not fit the registry value's buffer with its terminator.
 bool ChooseBackImage(SystemPageState& state, const char* path);
+
+// Why a picture the user picked cannot be the background, for a message box; null when it
+// can.
+const char* PictureRefusalMessage(PictureVerdict verdict);
 
 // The clear button: every stored setting and the autostart entries go, and no page of
 // this sheet writes again; the flag ends when the sheet closes (EndSettingsSheet). The

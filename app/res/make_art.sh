@@ -1,10 +1,35 @@
 #!/usr/bin/env bash
-# Draws the program's icons and its default desktop picture with ImageMagick. The output
-# is committed; run this again only to change the art.
+# Draws the program's art with ImageMagick.
+#   make_art.sh              the icons, committed beside this script (run to change them)
+#   make_art.sh back FILE    the default desktop picture, drawn by the build into its tree
 set -euo pipefail
-cd "$(dirname "$0")"
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+# The default desktop: an evening sky from deep blue to pale teal, a few stars and a moon
+# with a soft halo, above the month grid and left of the calendar text on 16:9 and 4:3
+# screens alike. Drawn at 3840x2160 so that it is sharp on a 4K screen and only ever shrunk
+# elsewhere; each row of the sky is one colour, which PNG packs small.
+desktop() {
+    local out=$1
+    convert -size 3840x2160 gradient:'#14213d'-'#6fb3b8' \
+        -fill '#ffffff' \
+        -draw 'circle 410,220 413,220' -draw 'circle 1130,140 1132,140' \
+        -draw 'circle 2550,420 2553,420' -draw 'circle 2270,180 2272,180' \
+        -draw 'circle 640,520 642,520' -draw 'circle 3480,120 3483,120' \
+        \( -size 960x540 xc:none -fill '#f4e9c180' -draw 'circle 432,92 432,149' \
+           -blur 0x15 -resize 3840x2160 \) -composite \
+        -fill '#f4e9c1' -draw 'circle 1730,370 1730,490' \
+        -fill '#e6d8a8' -draw 'circle 1680,330 1680,352' -draw 'circle 1775,420 1775,435' \
+        -alpha off -define png:compression-level=9 -type TrueColor "PNG24:$out"
+}
+
+if [[ ${1:-} == back ]]; then
+    desktop "$2"
+    exit 0
+fi
+cd "$here"
 
 # A calendar page: a coloured header with two binder rings, a white sheet with a grid of
 # days and one day marked. $1 = header colour, $2 = marked day colour, $3 = output.
@@ -41,8 +66,3 @@ page() {
 
 page '#c0392b' '#c0392b' lunavis.ico   # icon 128: the program
 page '#2e86c1' '#c0392b' sheet.ico     # icon 134: the notification icon and the sheet
-
-# The default desktop: an evening sky from deep blue to pale teal with a low moon.
-convert -size 256x192 gradient:'#14213d'-'#6fb3b8' \
-    -fill '#f4e9c1' -draw 'circle 196,52 196,66' \
-    -alpha off -type TrueColor BMP3:back.bmp

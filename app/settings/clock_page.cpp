@@ -8,6 +8,7 @@
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/sheet_page_context.h"
+#include "shared/picture_fit.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -45,6 +46,7 @@ const MessageEntry<MessageHandler<IDD_CLOCK>> IDD_CLOCK::kMessages[] = {
     MapNotification(IDC_CLOCK_ORDER_DMY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
     MapNotification(IDC_CLOCK_DATE_SEP, EN_CHANGE, &IDD_CLOCK::OnDateSeparatorEdited),
     MapNotification(IDC_CLOCK_TIME_SEP, EN_CHANGE, &IDD_CLOCK::OnTimeSeparatorEdited),
+    MapNotification(IDC_CLOCK_OUTLINE, BN_CLICKED, &IDD_CLOCK::OnOutline),
 };
 
 IDD_CLOCK::IDD_CLOCK(ControlState& state) : PropertyPage(DLG_CLOCK_PAGE), state_(state) {}
@@ -62,6 +64,8 @@ BOOL IDD_CLOCK::OnInitDialog() {
     SetDlgItemTextGbk(page, IDC_CLOCK_TIME_SEP, timeSeparatorText_);
 
     flags_ = ClockPageFlags{};
+    outlineChanged_ = false;
+    SetTicked(page, IDC_CLOCK_OUTLINE, state_.textOutline);
     const ClockPageControls c = ClockControlsFromSettings(state_.settings);
     SetTicked(page, c.year4 ? IDC_CLOCK_YEAR4 : IDC_CLOCK_YEAR2, true);
     SetTicked(page, IDC_CLOCK_WEEKDAY, c.weekday);
@@ -138,6 +142,12 @@ bool IDD_CLOCK::OnYear2(WPARAM, LPARAM, LRESULT&) {
 bool IDD_CLOCK::OnHour12(WPARAM, LPARAM, LRESULT&) {
     MarkDisplayChanged();
     EnablePageControl(Window(), IDC_CLOCK_AMPM, IsTicked(Window(), IDC_CLOCK_HOUR12));
+    return true;
+}
+
+bool IDD_CLOCK::OnOutline(WPARAM, LPARAM, LRESULT&) {
+    outlineChanged_ = true;
+    SetModified(true);
     return true;
 }
 
@@ -226,6 +236,13 @@ bool IDD_CLOCK::OnApply() {
     // The sheet has the page taken its texts when it was last left (or now, when active).
     PageContext apply(state_, Window());
     const ClockApplyResult result = ApplyClockPage(apply.context, flags_, font_, ReadControls());
+    // The outline is drawn by the desktop with its background, which it reads anew.
+    if (outlineChanged_ && !apply.context.registryCleared) {
+        outlineChanged_ = false;
+        state_.textOutline = IsTicked(Window(), IDC_CLOCK_OUTLINE);
+        WriteTextOutline(apply.context.hkcu, state_.textOutline);
+        apply.context.sink.SendReloadBackground();
+    }
     if (result.dateSeparatorStored) {
         SetTicked(Window(), IDC_CLOCK_CUSTOM_DATE_SEP, false);
         EnablePageControl(Window(), IDC_CLOCK_CUSTOM_DATE_SEP, false);

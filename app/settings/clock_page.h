@@ -25,6 +25,7 @@ class IDD_CLOCK : public PropertyPage {
     bool OnYear2(WPARAM, LPARAM, LRESULT&);
     bool OnHour12(WPARAM, LPARAM, LRESULT&);
     bool OnDisplayOption(WPARAM, LPARAM, LRESULT&);
+    bool OnOutline(WPARAM, LPARAM, LRESULT&);
     bool OnDateSeparatorEdited(WPARAM, LPARAM, LRESULT&);
     bool OnTimeSeparatorEdited(WPARAM, LPARAM, LRESULT&);
 
@@ -41,6 +42,7 @@ class IDD_CLOCK : public PropertyPage {
     ControlState& state_;
     ClockPageFlags flags_;
     FontChoice font_{};
+    bool outlineChanged_ = false; // "文字描边" clicked on this visit
     // The separator texts as last taken from their edit boxes.
     char dateSeparatorText_[kSeparatorMaxBytes + 1] = {};
     char timeSeparatorText_[kSeparatorMaxBytes + 1] = {};

@@ -7,13 +7,27 @@
 #include "app/res/system_page_ids.h"
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_page_context.h"
+#include "shared/win32/picture_decode.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
 namespace {
 
-constexpr char kBitmapExtension[] = "bmp";
-constexpr char kBitmapFilter[] = "BitMap Files (*.bmp)|*.bmp||";
+constexpr char kBitmapExtension[] = "jpg";
+constexpr char kBitmapFilter[] =
+    "图片 (*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*.tiff)|*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*."
+    "tiff|所有文件 (*.*)|*.*||";
+
+// The placements in the order Windows lists them, with what each stores.
+struct FitEntry {
+    const char* name;
+    PictureFit fit;
+};
+constexpr FitEntry kFits[] = {{"填充", PictureFit::Fill},
+                              {"适应", PictureFit::Fit},
+                              {"拉伸", PictureFit::Stretch},
+                              {"居中", PictureFit::Center},
+                              {"平铺", PictureFit::Tile}};
 constexpr char kCaption[] = "lunavis";
 constexpr char kPathUnrepresentableMessage[] =
     "图片的路径含有无法保存的字符，请把图片放到其他文件夹后再选择。";
@@ -51,6 +65,7 @@ const MessageEntry<MessageHandler<IDD_SYSTEM>> IDD_SYSTEM::kMessages[] = {
     MapNotification(IDC_SYSTEM_STYLE_GRADIENT, BN_CLICKED, &IDD_SYSTEM::OnChanged),
     MapNotification(IDC_SYSTEM_STYLE_SOLID, BN_CLICKED, &IDD_SYSTEM::OnSolidColor),
     MapNotification(IDC_SYSTEM_STYLE_RANDOM, BN_CLICKED, &IDD_SYSTEM::OnChanged),
+    MapNotification(IDC_SYSTEM_FIT, CBN_SELCHANGE, &IDD_SYSTEM::OnChanged),
 };
 
 IDD_SYSTEM::IDD_SYSTEM(ControlState& state) : PropertyPage(DLG_SYSTEM_PAGE), state_(state) {}
@@ -87,6 +102,15 @@ BOOL IDD_SYSTEM::OnInitDialog() {
     SetTicked(page, IDC_SYSTEM_SHUTDOWN, c.shutdown);
     FillNumberList(IDC_SYSTEM_HOURS, kShutdownHours, c.hourIndex, c.shutdown);
     FillNumberList(IDC_SYSTEM_MINUTES, kShutdownMinutes, c.minuteIndex, c.shutdown);
+    page_.storedFit = state_.pictureFit;
+    HWND fits = GetDlgItem(page, IDC_SYSTEM_FIT);
+    for (const FitEntry& entry : kFits) {
+        const auto index = SendTextMessageGbk(fits, CB_ADDSTRING, 0, entry.name);
+        SendMessageW(fits, CB_SETITEMDATA, index, static_cast<LPARAM>(entry.fit));
+        if (entry.fit == page_.storedFit) {
+            SendMessageW(fits, CB_SETCURSEL, index, 0);
+        }
+    }
     switch (c.style) {
     case DesktopStyleButton::Random:
         SetTicked(page, IDC_SYSTEM_STYLE_RANDOM, true);
@@ -145,7 +169,10 @@ bool IDD_SYSTEM::OnBitmap(WPARAM, LPARAM, LRESULT&) {
     char path[kPathCapacity];
     switch (StoreExactGbk(dialog.Path(), path)) {
     case GbkFit::kOk:
-        if (ChooseBackImage(page_, path)) {
+        // A picture the desktop could not show is refused now, with the reason.
+        if (const char* refusal = PictureRefusalMessage(CheckPictureFile(path))) {
+            MessageBoxGbk(Window(), refusal, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        } else if (ChooseBackImage(page_, path)) {
             SetModified(true);
         }
         break;
@@ -183,6 +210,10 @@ SystemPageControls IDD_SYSTEM::ReadControls() const {
     } else if (IsTicked(page, IDC_SYSTEM_STYLE_RANDOM)) {
         c.style = DesktopStyleButton::Random;
     }
+    const LRESULT fit = SendDlgItemMessageW(page, IDC_SYSTEM_FIT, CB_GETCURSEL, 0, 0);
+    if (fit != CB_ERR) {
+        c.fit = static_cast<int>(SendDlgItemMessageW(page, IDC_SYSTEM_FIT, CB_GETITEMDATA, fit, 0));
+    }
     return c;
 }
 
@@ -192,6 +223,7 @@ bool IDD_SYSTEM::OnApply() {
     char exePath[kPathCapacity];
     ExecutablePathGbk(exePath);
     TellApplyOutcome(ApplySystemPage(apply.context, machine, exePath, page_, ReadControls()));
+    state_.pictureFit = page_.storedFit;
     return true;
 }
 

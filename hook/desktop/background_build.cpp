@@ -1,7 +1,5 @@
 #include "hook/desktop/background_build.h"
 
-#include <cstdlib>
-#include <initializer_list>
 #include <ctime>
 
 #include "shared/win32/debug_log.h"
@@ -9,6 +7,8 @@
 #include "hook/desktop/clock_strip.h"
 #include "hook/desktop/desktop_surfaces.h"
 #include "hook/desktop/month_grid.h"
+#include "hook/desktop/overlay_outline.h"
+#include "hook/desktop/picture_background.h"
 #include "hook/desktop/reminder_panel.h"
 #include "hook/logic/background_colors.h"
 #include "hook/logic/background_settings.h"
@@ -30,43 +30,6 @@ void FillWith(HDC dc, const RECT& area, COLORREF color) {
     DeleteObject(brush);
 }
 
-// Loads a bitmap file at its own size and stretches it onto a new W by H surface bitmap.
-// (Asking LoadImage for the stretched size leaves megabytes of its temporary work behind
-// in the shell's heap at large screen sizes.)
-HBITMAP LoadStretchedToScreen(const char* path, PixelSize screenSize) {
-    const int width = screenSize.width;
-    const int height = screenSize.height;
-    auto file = static_cast<HBITMAP>(LoadImageW(nullptr, WideFromGbk(path).c_str(), IMAGE_BITMAP, 0,
-                                                0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (file == nullptr) {
-        return nullptr;
-    }
-    BITMAP size{};
-    GetObjectA(file, sizeof size, &size);
-    HWND desktop = GetDesktopWindow();
-    HDC screen = GetDC(desktop);
-    HBITMAP stretched = CreateSurfaceBitmap(screen, width, height);
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    if (stretched != nullptr && from != nullptr && to != nullptr) {
-        HGDIOBJ oldFrom = SelectObject(from, file);
-        HGDIOBJ oldTo = SelectObject(to, stretched);
-        SetStretchBltMode(to, COLORONCOLOR);
-        StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, std::abs(size.bmHeight),
-                   SRCCOPY);
-        SelectObject(from, oldFrom);
-        SelectObject(to, oldTo);
-    }
-    for (HDC dc : {from, to}) {
-        if (dc != nullptr) {
-            DeleteDC(dc);
-        }
-    }
-    ReleaseDC(desktop, screen);
-    DeleteObject(file);
-    return stretched;
-}
-
 } // namespace
 
 void ReadStoredBackground(Desktop& desktop) {
@@ -77,15 +40,14 @@ void ReadStoredBackground(Desktop& desktop) {
 }
 
 HBITMAP LoadBackgroundPicture(const Desktop& desktop) {
+    WinRegistry currentUser(HKEY_CURRENT_USER);
+    BackgroundSettings read = ReadBackgroundSettingsFrom(currentUser);
+    SetTextOutline(read.textOutline);
     if (EffectiveDesktopStyle(desktop.settings.desktopStyle) != kStyleBitmap) {
         return nullptr;
     }
-    WinRegistry currentUser(HKEY_CURRENT_USER);
-    char path[kPathCapacity];
-    if (!ReadBackImageFrom(currentUser, path) || path[0] == '\0') {
-        return nullptr;
-    }
-    return LoadStretchedToScreen(path, desktop.panels.screen);
+    read.backColor = desktop.settings.desktopBackColor; // the bars and the fallback
+    return LoadPictureBackground(read, desktop.panels.screen.width, desktop.panels.screen.height);
 }
 
 void FillBackground(const Desktop& desktop, HDC background) {

@@ -11,8 +11,10 @@ namespace luna {
 // the registry holds (the record lunavis sends carries the same): read into the settings copy.
 void ReadStoredBackground(Desktop& desktop);
 
-// For the picture style only (and any unknown one, shown as the picture): BackImage loaded
-// and stretched to W by H. Returns that bitmap, or null.
+// Reads the picture's registry values (DeskTopFit, BackImage) and TextOutline. For the
+// picture style only (and any unknown one, shown as the picture): BackImage decoded and
+// placed on W by H over the background colour, which it shows alone when the picture cannot
+// be used. Returns that bitmap, or null for the other styles.
 HBITMAP LoadBackgroundPicture(const Desktop& desktop);
 
 // Fills the background surface according to the settings' style (the solid style with

@@ -5,6 +5,7 @@
 #include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/reminders.h"
 #include "shared/desktop_text.h"
+#include "hook/desktop/overlay_outline.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -23,7 +24,7 @@ void DrawCalendarText(Desktop& desktop, const LocalTime& now) {
     const RECT date = ToRect(desktop.panels.calendarText);
     RestoreBackground(desktop, date);
     RECT area = date;
-    DrawTextGbk(desktop.picture.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
+    DrawOverlayText(desktop.picture.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
     ShowOnView(date);
 }
 

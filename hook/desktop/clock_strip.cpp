@@ -1,6 +1,7 @@
 #include "hook/desktop/clock_strip.h"
 
 #include "shared/desktop_text.h"
+#include "hook/desktop/overlay_outline.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -14,7 +15,7 @@ void DrawClockStrip(Desktop& desktop) {
     const RECT strip = ToRect(desktop.panels.clock);
     RestoreBackground(desktop, strip);
     RECT area = strip;
-    DrawTextGbk(desktop.picture.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
+    DrawOverlayText(desktop.picture.dc, text, -1, &area, DT_WORDBREAK | DT_CENTER);
     ShowOnView(strip);
 }
 

@@ -10,6 +10,7 @@
 #include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/desktop.h"
 #include "hook/desktop/month_grid.h"
+#include "hook/desktop/overlay_outline.h"
 #include "hook/desktop/reminders.h"
 #include "hook/logic/day_tip.h"
 #include "hook/shared_hook_state.h"
@@ -150,8 +151,8 @@ const MonthGridLayout& LayOutShownMonth(Desktop& desktop, ShownMonth month, cons
 void DrawGridTitle(const Desktop& desktop, HDC dc, COLORREF markColor) {
     const GridView& grid = desktop.grid;
     RECT title = ToRect(grid.layout.TitleRow());
-    DrawTextGbk(dc, FormatMonthTitle(grid.shown).text, -1, &title,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawOverlayText(dc, FormatMonthTitle(grid.shown).text, -1, &title,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     const COLORREF previous = SetTextColor(dc, markColor);
     constexpr UINT kMark = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     HFONT arrows = MarkFont(dc, grid.layout.cells.titleHeight);
@@ -166,7 +167,7 @@ void DrawGridTitle(const Desktop& desktop, HDC dc, COLORREF markColor) {
     }
     if (grid.away) {
         RECT todayMark = ToRect(grid.layout.TitleColumn(kTodayMarkColumn));
-        DrawTextGbk(dc, "今天", -1, &todayMark, kMark);
+        DrawOverlayText(dc, "今天", -1, &todayMark, kMark);
     }
     SetTextColor(dc, previous);
 }

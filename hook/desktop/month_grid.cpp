@@ -6,6 +6,7 @@
 #include "hook/desktop/desktop_holidays.h"
 #include "hook/desktop/grid_view.h"
 #include "hook/desktop/reminders.h"
+#include "hook/desktop/overlay_outline.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -25,7 +26,7 @@ void DrawInColor(HDC dc, const char* text, const PixelRect& where, UINT format, 
         previous = SetTextColor(dc, color);
     }
     RECT area = ToRect(where);
-    DrawTextGbk(dc, text, -1, &area, format);
+    DrawOverlayText(dc, text, -1, &area, format);
     if (own) {
         SetTextColor(dc, previous);
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "hook/desktop/overlay_face.h"
 #include "hook/logic/copy_data_action.h"
 #include "shared/win32/wide_text.h"
 
@@ -50,7 +51,9 @@ bool AdoptDefaultOverlayFont(HDC surface, HFONT& slot) {
         return false;
     }
     font.lfCharSet = GB2312_CHARSET;
-    font.lfFaceName[0] = L'\0'; // let the mapper pick a face that has the glyphs
+    font.lfQuality = DEFAULT_QUALITY; // smoothed as the system smooths text
+    font.lfFaceName[0] = L'\0';
+    ChooseOverlayFace(surface, font); // a face with Latin and Chinese glyphs alike
     return Adopt(surface, slot, font);
 }
 

@@ -15,8 +15,8 @@ namespace luna {
 bool AdoptOverlayFont(HDC surface, HFONT& slot, const FontRecord& received);
 
 // Until a font record arrives, a surface draws with the font it was made with: the
-// context's own font, but of the GB2312 character set, so its Chinese texts look the same
-// on every system code page.
+// context's own font, but of the GB2312 character set and of a face with both Latin and
+// Chinese glyphs (overlay_face.h), so its texts look the same on every system code page.
 bool AdoptDefaultOverlayFont(HDC surface, HFONT& slot);
 
 // Deletes the three overlay fonts (after their surfaces are gone).

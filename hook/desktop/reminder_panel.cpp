@@ -2,6 +2,7 @@
 
 #include "hook/desktop/reminders.h"
 #include "hook/logic/reminder_panel_text.h"
+#include "hook/desktop/overlay_outline.h"
 #include "shared/win32/wide_text.h"
 
 namespace luna {
@@ -41,8 +42,8 @@ void DrawReminderPanel(Desktop& desktop) {
     const RECT target = ToRect(desktop.panels.reminder);
     BitBlt(work, 0, 0, local.right, local.bottom, desktop.background.dc, target.left, target.top,
            SRCCOPY);
-    DrawTextGbk(work, panel->text.text, static_cast<int>(kReminderPanelChars), &local,
-                DT_WORDBREAK);
+    DrawOverlayText(work, panel->text.text, static_cast<int>(kReminderPanelChars), &local,
+                    DT_WORDBREAK);
     BitBlt(desktop.picture.dc, target.left, target.top, local.right, local.bottom, work, 0, 0,
            SRCCOPY);
     ShowOnView(target);

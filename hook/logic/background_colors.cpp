@@ -45,4 +45,12 @@ bool BackgroundChanged(std::uint32_t drawnStyle, ColorRef drawnColor, std::uint3
     return drawn != wanted || (wanted == kStyleSolid && drawnColor != color);
 }
 
+ColorRef OutlineColorFor(ColorRef text) {
+    const int luma =
+        (299 * static_cast<int>(text & 0xFF) + 587 * static_cast<int>(text >> 8 & 0xFF) +
+         114 * static_cast<int>(text >> 16 & 0xFF)) /
+        1000;
+    return luma >= 128 ? MakeColor(0, 0, 0) : MakeColor(255, 255, 255);
+}
+
 } // namespace luna

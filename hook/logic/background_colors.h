@@ -49,4 +49,8 @@ ColorRef RandomBackgroundColor(std::uint32_t seed);
 bool BackgroundChanged(std::uint32_t drawnStyle, ColorRef drawnColor, std::uint32_t style,
                        ColorRef color);
 
+// The outline drawn around text of this colour ("文字描边"): black around light text, white
+// around dark text (by the text's luma).
+ColorRef OutlineColorFor(ColorRef text);
+
 } // namespace luna

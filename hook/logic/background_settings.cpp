@@ -17,6 +17,8 @@ BackgroundSettings ReadBackgroundSettingsFrom(RegistryStore& hkcu) {
         read.backColor = number;
     }
     read.hasBackImage = ReadBackImageFrom(hkcu, read.backImage);
+    read.fit = ReadPictureFit(hkcu, RegAccess::Query);
+    read.textOutline = ReadTextOutline(hkcu, RegAccess::Query);
     return read;
 }
 

@@ -243,6 +243,20 @@ TEST(SystemPageApply, BackgroundWritesAndReloads) {
     }
 }
 
+// A new placement is written once and reloads the background; keeping it writes nothing.
+TEST(SystemPageApply, APlacementIsWrittenOnlyWhenChanged) {
+    PageBed bed;
+    SystemPageState state = SystemStateFromSettings(bed.settings);
+    SystemPageControls c = SystemControlsFromSettings(bed.settings);
+    c.fit = static_cast<int>(PictureFit::Fill);
+    ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
+    EXPECT_EQ(bed.log, (EventLog{"set Display\\DeskTopFit", "reloadback"}));
+    EXPECT_EQ(StoredNumber(bed.hkcu.memory(), kDisplay, "DeskTopFit"), 1);
+    bed.log.clear();
+    ApplySystemPage(bed.context, bed.hklm, kExe, state, c);
+    EXPECT_TRUE(bed.log.empty());
+}
+
 TEST(SystemPageBitmap, APathThatDoesNotFitIsRefused) {
     SystemPageState state;
     const std::string tooLong(kPathCapacity, 'a');

@@ -67,5 +67,13 @@ TEST(BackgroundChange, OnlyAnotherStyleOrAnotherSolidColour) {
     EXPECT_FALSE(BackgroundChanged(7, 0, kStyleBitmap, 0)); // unknown styles show the picture
 }
 
+// The outline contrasts by brightness, not by any one channel: yellow is light, red and
+// blue are dark.
+TEST(OutlineColor, ContrastsWithTheTextsBrightness) {
+    EXPECT_EQ(OutlineColorFor(MakeColor(255, 255, 0)), MakeColor(0, 0, 0));
+    EXPECT_EQ(OutlineColorFor(MakeColor(255, 0, 0)), MakeColor(255, 255, 255));
+    EXPECT_EQ(OutlineColorFor(MakeColor(0, 0, 255)), MakeColor(255, 255, 255));
+}
+
 } // namespace
 } // namespace luna

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tests/support/memory_registry.h"
+#include "shared/picture_fit.h"
 #include "shared/registry_layout.h"
 
 namespace luna {
@@ -120,8 +121,9 @@ TEST(BackImage, MissingOrUnusableValueGetsTheDefaultBesideTheExecutable) {
     EnsureBackImage(hkcu, "C:\\Program Files\\luna\\lunavis.exe");
     char path[260];
     ASSERT_TRUE(ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, path));
-    EXPECT_STREQ(path, "C:\\Program Files\\luna\\res\\back.bmp");
+    EXPECT_STREQ(path, "C:\\Program Files\\luna\\res\\back.png");
     EXPECT_EQ(hkcu.Find(regkey::Clock, regvalue::BackImage)->data.size(), std::strlen(path));
+    EXPECT_EQ(ReadPictureFit(hkcu, RegAccess::Query), PictureFit::Fill); // a new installation
 
     hkcu.PutText(regkey::Clock, regvalue::BackImage, "D:\\pics\\sea.bmp");
     EnsureBackImage(hkcu, "C:\\luna\\lunavis.exe");
@@ -132,7 +134,23 @@ TEST(BackImage, MissingOrUnusableValueGetsTheDefaultBesideTheExecutable) {
     EXPECT_FALSE(ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, path)); // 260 bytes
     EnsureBackImage(hkcu, "C:\\luna\\lunavis.exe");
     ASSERT_TRUE(ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, path));
-    EXPECT_STREQ(path, "C:\\luna\\res\\back.bmp");
+    EXPECT_STREQ(path, "C:\\luna\\res\\back.png");
+}
+
+// Those who kept the old default see the new one; their placement stays as it was.
+TEST(BackImage, TheOldDefaultBesideTheExecutableBecomesTheNewOne) {
+    MemoryRegistry hkcu;
+    hkcu.PutText(regkey::Clock, regvalue::BackImage, "C:\\luna\\res\\back.bmp");
+    EnsureBackImage(hkcu, "C:\\luna\\lunavis.exe");
+    char path[260];
+    ASSERT_TRUE(ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, path));
+    EXPECT_STREQ(path, "C:\\luna\\res\\back.png");
+    EXPECT_EQ(ReadPictureFit(hkcu, RegAccess::Query), PictureFit::Stretch);
+
+    hkcu.PutText(regkey::Clock, regvalue::BackImage, "D:\\res\\back.bmp"); // the user's own
+    EnsureBackImage(hkcu, "C:\\luna\\lunavis.exe");
+    ASSERT_TRUE(ReadRegText(hkcu, regkey::Clock, regvalue::BackImage, path));
+    EXPECT_STREQ(path, "D:\\res\\back.bmp");
 }
 
 TEST(BackImage, NothingIsWrittenWithoutAFolderOrWhenTheResultWouldNotFit) {

@@ -17,6 +17,9 @@
 # Real-desktop conditions (set them before bed_init):
 #   BED_LANG           locale of every Wine process (default zh_CN.UTF-8: code page 936;
 #                      en_US.UTF-8 gives 1252, zh_TW.UTF-8 950, hi_IN.UTF-8 65001)
+#   BED_OWN_PREFIX=1   the prefix is created under BED_LANG itself (a template per locale),
+#                      as on a Windows installed in that language, instead of one created
+#                      under zh_CN.UTF-8 and run under BED_LANG
 #   BED_SCREEN         the screen's size, WxH (default 1024x768)
 #   BED_DPI            the screen's DPI (LogPixels) for every Wine process (default 96)
 #   BED_FAKETIME       "YYYY-MM-DD hh:mm:ss": every Wine process runs with libfaketime at this
@@ -387,9 +390,10 @@ bed_template() {
     local root tpl stamp lock
     root=$(dirname "$BED_WORK")
     tpl="$root/.prefix-template"
+    [[ -z ${BED_OWN_PREFIX:-} ]] || tpl="$tpl-${BED_LANG%%.*}"
     stamp="$("$BED_WINE64" --version 2>/dev/null) recipe $BED_TEMPLATE_RECIPE"
     mkdir -p "$root"
-    exec {lock}>"$root/.prefix-template.lock"
+    exec {lock}>"$tpl.lock"
     flock -w 600 "$lock" || fail "could not lock the template prefix"
     if [[ ! -f "$tpl/.bed-stamp" || "$(cat "$tpl/.bed-stamp")" != "$stamp" ]]; then
         bed_note "preparing the template prefix (once per build tree)"
@@ -397,7 +401,8 @@ bed_template() {
         (
             exec {lock}>&- # Wine's processes must not hold the lock
             export WINEPREFIX="$tpl.new"
-            BED_LANG=zh_CN.UTF-8 # one template for every locale of the runs
+            # One template for every locale of the runs, unless the run wants its own.
+            [[ -n ${BED_OWN_PREFIX:-} ]] || BED_LANG=zh_CN.UTF-8
             bed_wine wineboot -i >"$BED_RUN/wineboot.log" 2>&1
             bed_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
                 /d 0 /f >>"$BED_RUN/wineboot.log" 2>&1

@@ -8,7 +8,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.png
 bed_init
 bed_shell_start
 editors_install

@@ -14,7 +14,7 @@ source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.png
 bed_init
 
 pictures=$BED_RUN/pictures
@@ -130,7 +130,7 @@ check "save switches itself off" wait_until 10 saved
 check_eq "Solar.rem: 30-byte records in list order, then the end record" \
     " 6 6六六$(zeros 22)${key}今日自定$(zeros 18)${long}FFFF$(zeros 26)" "$(file_view "$solar")"
 check_eq "Lunch.rem" "${long}FFFF$(zeros 26)" "$(file_view "$lunar")"
-check_eq "nothing written beside the executable" back.bmp "$(ls "$EDITORS_APP/res")"
+check_eq "nothing written beside the executable" back.png "$(ls "$EDITORS_APP/res")"
 
 # ---- neither ticked: Add changes no list but switches save on; Exit drops the change
 probe press "$FESTIVAL_DIALOG/@$IDC_FESTIVAL_SOLAR_CHECK" >/dev/null

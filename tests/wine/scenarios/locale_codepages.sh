@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Any display language: the same program runs under the ANSI code pages 936, 1252, 950 and
-# 65001 (one bed run each, installed into a folder with Chinese characters in its name, the
-# clock faked to one moment). Under every code page it starts, finds its reminders and
-# festivals there, and shows the tooltip, the clock menu, the settings sheet's captions
-# and page texts and a message box exactly as under 936; its calendar text, month grid
-# and reminder panel are pixel-identical to the 936 run's, and a reminder saved there is
-# byte-identical to the one saved under 936.
+# 65001 (one bed run each, 1252 in a prefix created under en_US itself, installed into a
+# folder with Chinese characters in its name, the clock faked to one moment). Under every
+# code page it starts, finds its reminders and festivals there, and shows the tooltip, the
+# clock menu, the settings sheet's captions and page texts and a message box exactly as
+# under 936; its calendar text, month grid and reminder panel are pixel-identical to the
+# 936 run's, and a reminder saved there is byte-identical to the one saved under 936.
 # timeout: 600
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/desktop_helpers.bash"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/menu_helpers.bash"
-bed_require app/lunavis.exe "app/$BED_HOOK_DLL" app/res/back.bmp
+bed_require app/lunavis.exe "app/$BED_HOOK_DLL" app/res/back.png
 
 declare -A LOCALE_OF=([936]=zh_CN.UTF-8 [1252]=en_US.UTF-8 [950]=zh_TW.UTF-8 [65001]=hi_IN.UTF-8)
 PAGES=(时钟设定 备忘录设定 日历设定 系统设定)
@@ -36,11 +36,11 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
     app="$BED_RUN/桌面 农历"
     mkdir -p "$app/res"
     cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/$BED_HOOK_DLL" "$app/" || fail "cannot copy"
-    cp "$BED_WIN64/app/res/back.bmp" "$app/res/" || fail "cannot copy back.bmp"
+    cp "$BED_WIN64/app/res/back.png" "$app/res/" || fail "cannot copy back.png"
     record "$app/res/Reminder.rem" 100 " 2/20 8: 0 中文提醒"
     record "$app/res/Solar.rem" 30 " 216自定阳历"
     record "$app/res/Solar.rem" 30 "FFFF"
-    # No BackImage: lunavis takes res\back.bmp of its own folder, and the data files there.
+    # No BackImage: lunavis takes res\back.png of its own folder, and the data files there.
     desk_reg_lines '' desktopStyle=2 desktopBackColor=0x404040 showSeconds=1 \
         showOwnSolarFestivals=1 >"$BED_RUN/settings.reg" || fail "cannot write the settings"
     desk_reg_import "$BED_RUN/settings.reg"
@@ -125,12 +125,12 @@ if [[ -n "${LOCALE_CP:-}" ]]; then
     # ---- a background picture whose path GBK cannot hold is refused, not stored mangled
     if [[ $LOCALE_CP == 1252 ]]; then
         mkdir -p "$BED_RUN/그림"
-        cp "$app/res/back.bmp" "$BED_RUN/그림/back.bmp"
+        cp "$app/res/back.png" "$BED_RUN/그림/back.png"
         probe sheet-page "$SHEET" 3 >/dev/null
         probe click "$SHEET/#32770[系统设定]/@$IDC_SYSTEM_BITMAP" >/dev/null || fail "no picture button"
         dialog=$(probe wait-owned "$SHEET" 10) || fail "no file dialog"
         dialog=${dialog%% *}
-        probe set-text "$dialog/@$cmb13/ComboBox/Edit" "$(bed_winpath "$BED_RUN/그림/back.bmp")" \
+        probe set-text "$dialog/@$cmb13/ComboBox/Edit" "$(bed_winpath "$BED_RUN/그림/back.png")" \
             >/dev/null || fail "no file name box"
         probe press "$dialog/@IDOK" >/dev/null
         probe wait-gone "$dialog" 10 >/dev/null || fail "the file dialog stayed"
@@ -157,7 +157,10 @@ mkdir -p "$BED_WORK"
 failed=0
 for cp in 936 1252 950 65001; do
     printf -- '---- code page %s (%s)\n' "$cp" "${LOCALE_OF[$cp]}"
-    if ! LOCALE_CP=$cp BED_LANG=${LOCALE_OF[$cp]} LUNA_WINE_WORK=$BED_WORK/cp$cp \
+    # 1252 runs in a prefix created under its own locale, as on an English Windows.
+    own=""
+    [[ $cp == 1252 ]] && own=1
+    if ! LOCALE_CP=$cp BED_LANG=${LOCALE_OF[$cp]} BED_OWN_PREFIX=$own LUNA_WINE_WORK=$BED_WORK/cp$cp \
         LUNA_WINE_TIMEOUT=200 bash "$0" 2>&1 | sed "s/^/[$cp] /"; then
         failed=1
     fi

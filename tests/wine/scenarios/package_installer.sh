@@ -40,7 +40,7 @@ reg_has_value() { bed_wine reg query "$1" /v "$2" >/dev/null 2>&1; }
 reg_value() { bed_reg_query "$1" "$2" | sed -nE "s/^ *$2 +REG_[A-Z_]+ +//p"; }
 
 install 1
-for f in lunavis.exe "$BED_HOOK_DLL" res/back.bmp README.txt LICENSE.txt uninstall.exe; do
+for f in lunavis.exe "$BED_HOOK_DLL" res/back.png README.txt LICENSE.txt uninstall.exe; do
     check "installed: $f" test -f "$dir/$f"
 done
 check "the Start-menu shortcut" test -f "$shortcut"
@@ -67,7 +67,7 @@ bed_reg_add "$user_run_key" DeskTop REG_SZ "\"$win_dir\\lunavis.exe\""
 uninstall uninstall1
 check_exited_cleanly
 check "the uninstaller's ending ran EndHook" log_has '^恢复视图进程$'
-for f in lunavis.exe "$BED_HOOK_DLL" res/back.bmp README.txt LICENSE.txt uninstall.exe; do
+for f in lunavis.exe "$BED_HOOK_DLL" res/back.png README.txt LICENSE.txt uninstall.exe; do
     check "removed: $f" test ! -e "$dir/$f"
 done
 check "the shortcut is removed" test ! -e "$shortcut"

@@ -13,7 +13,7 @@ top=$(basename "$zip" .zip)
 
 listing=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
 expected=$(printf '%s\n' "$top/LICENSE.txt" "$top/README.txt" "$top/$BED_HOOK_DLL" \
-    "$top/lunavis.exe" "$top/res/back.bmp" | sort)
+    "$top/lunavis.exe" "$top/res/back.png" | sort)
 check_eq "the ZIP holds exactly the program's files" "$expected" "$listing"
 
 bed_init
@@ -43,8 +43,8 @@ check_eq "the icon's first tip" "桌面时钟" "$(bed_shell tip $TRAY_ICON_ID)"
 check_eq "lunahook is pinned in the shell" "loaded=1 count=-1 pinned=1" \
     "$(bed_shell module "$BED_HOOK_DLL")"
 backimage=$(bed_reg_query 'HKCU\software\wendrix\clock' BackImage | grep BackImage)
-want="$(bed_wine winepath -w "$folder" 2>/dev/null | tr -d '\r')\\res\\back.bmp"
-check_eq "BackImage names the unpacked res\\back.bmp" "$want" \
+want="$(bed_wine winepath -w "$folder" 2>/dev/null | tr -d '\r')\\res\\back.png"
+check_eq "BackImage names the unpacked res\\back.png" "$want" \
     "$(sed -E 's/^ *BackImage +REG_SZ +//' <<<"$backimage")"
 shot=$(bed_screenshot unpacked)
 check "lunahook's picture is on the desktop" test "$(bed_pixel "$shot" 600 400)" != "58 110 165"

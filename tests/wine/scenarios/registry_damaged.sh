@@ -35,7 +35,7 @@ check_eq "DaySparator 0" 0 "$(field amPm "$out")"
 check_eq "clock colour" 0x0000FF "$(field clockColor "$out")"
 check_eq "an overlong FontName fails that font" fail "$(field font.reminder "$out")"
 exe_folder=$(bed_winpath "$BED_WIN64/tests/tools/regprobe")
-check_eq "an overlong BackImage is replaced by the default" "$exe_folder\\res\\back.bmp" \
+check_eq "an overlong BackImage is replaced by the default" "$exe_folder\\res\\back.png" \
     "$(regprobe backimage | cut -d= -f2-)"
 
 bed_finish

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # First start on a clean account: loading the settings creates the four product keys,
-# empty except for BackImage (the executable's folder followed by res\back.bmp), every
-# DisplaySettings field keeps its default, and no font can be read yet.
+# empty except for BackImage (the executable's folder followed by res\back.png) and the
+# placement of a new installation (DeskTopFit 1, 填充), every DisplaySettings field keeps
+# its default, and no font can be read yet.
 source "$(dirname "$0")/../lib/bed.sh"
 bed_require tests/tools/regprobe/regprobe.exe
 bed_init
@@ -28,11 +29,13 @@ keys=$(grep '^\[' "$export_file" | tr 'A-Z' 'a-z' | LC_ALL=C sort | tr '\n' ' ')
 check_eq "the product keys exist" \
     '[hkey_current_user\software\wendrix\clock\calender] [hkey_current_user\software\wendrix\clock\display] [hkey_current_user\software\wendrix\clock\reminder] [hkey_current_user\software\wendrix\clock] [hkey_current_user\software\wendrix] ' \
     "$keys"
-values=$(grep -c '^"' "$export_file")
-check_eq "BackImage is the only value" 1 "$values"
+values=$(grep '^"' "$export_file" | cut -d= -f1 | LC_ALL=C sort | tr '\n' ' ')
+check_eq "BackImage and DeskTopFit are the only values" '"BackImage" "DeskTopFit" ' "$values"
+check_match "a new installation fills the screen" 'DeskTopFit +REG_DWORD +0x1' \
+    "$(bed_reg_query 'HKCU\software\wendrix\clock\Display' DeskTopFit)"
 
 exe_folder=$(bed_winpath "$BED_WIN64/tests/tools/regprobe")
-check_eq "BackImage beside the executable" "$exe_folder\\res\\back.bmp" \
+check_eq "BackImage beside the executable" "$exe_folder\\res\\back.png" \
     "$(regprobe backimage | cut -d= -f2-)"
 
 # A second start finds BackImage and leaves it alone.

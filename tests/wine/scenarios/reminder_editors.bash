@@ -3,7 +3,7 @@
 #
 # lunavis runs from a copy in the run folder, so the files it writes beside itself
 # ("res\Reminder.rem", and by default "res\Solar.rem" and "res\Lunch.rem" beside
-# "res\back.bmp") stay in this run and never touch the build tree.
+# "res\back.png") stay in this run and never touch the build tree.
 
 SHEET='#32770[时钟备忘录系统设定]'
 REMINDER_PAGE="$SHEET/#32770[备忘录设定]"
@@ -20,7 +20,7 @@ editors_install() {
     mkdir -p "$EDITORS_APP/res"
     cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/$BED_HOOK_DLL" "$EDITORS_APP/" ||
         fail "cannot copy lunavis"
-    cp "$BED_WIN64/app/res/back.bmp" "$EDITORS_APP/res/" || fail "cannot copy back.bmp"
+    cp "$BED_WIN64/app/res/back.png" "$EDITORS_APP/res/" || fail "cannot copy back.png"
 }
 
 # editors_start [NAME]: starts the installed lunavis and waits until it has hooked the shell.

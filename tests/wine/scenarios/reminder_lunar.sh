@@ -11,7 +11,7 @@ source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
 source "$(dirname "$0")/desktop_helpers.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.png
 export BED_FAKETIME="2025-08-03 07:57:00"
 bed_init
 bed_shell_start

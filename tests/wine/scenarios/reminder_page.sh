@@ -10,7 +10,7 @@
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
 source "$(dirname "$0")/reminder_editors.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.png
 bed_init
 bed_shell_start
 editors_install
@@ -103,7 +103,7 @@ view=$(file_view "$rem")
 check_eq "the records in list order, zero-filled" \
     " 2/ 5  7: 5开会$(zeros 85) 3/ 5  7: 7手填$(zeros 85)12/ 1  8:30第一行\\r\\r\\n第二行$(zeros 75)" \
     "$view"
-check "no temporary file is left" test -z "$(ls "$EDITORS_APP/res" | grep -v -e '^back.bmp$' -e '^Reminder.rem$')"
+check "no temporary file is left" test -z "$(ls "$EDITORS_APP/res" | grep -v -e '^back.png$' -e '^Reminder.rem$')"
 
 # ---- reopening shows the saved list, line break included
 close_sheet
@@ -152,7 +152,7 @@ check "the save goes through" wait_until 10 saved_one
 check_eq "one record, its line break widened" 101 "$(stat -c %s "$rem")"
 check_eq "the stale file is left alone" "stale" "$(cat "$EDITORS_APP/res/Reminder.re~")"
 check "no temporary file of its own is left" \
-    test -z "$(ls "$EDITORS_APP/res" | grep -v -e '^back.bmp$' -e '^Reminder.rem$' -e '^Reminder.re~$')"
+    test -z "$(ls "$EDITORS_APP/res" | grep -v -e '^back.png$' -e '^Reminder.rem$' -e '^Reminder.re~$')"
 rm "$EDITORS_APP/res/Reminder.re~"
 
 # ---- the export: the list and the user's festivals as a calendar file where the user says,

@@ -175,7 +175,7 @@ sheet_height() {
 sheet_install() {
     mkdir -p "$1/res" &&
         cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/$BED_HOOK_DLL" "$1/" &&
-        cp "$BED_WIN64/app/res/back.bmp" "$1/res/" || fail "cannot copy lunavis to $1"
+        cp "$BED_WIN64/app/res/back.png" "$1/res/" || fail "cannot copy lunavis to $1"
     echo "$1/lunavis.exe"
 }
 

@@ -28,7 +28,7 @@ desktop_is_plain() { [[ "$(bed_pixel "$(bed_screenshot "$1")" 600 400)" == "58 1
 app=$BED_RUN/programs/lunavis
 mkdir -p "$app/res"
 cp "$BED_WIN64/app/lunavis.exe" "$BED_WIN64/app/$BED_HOOK_DLL" "$app/" || fail "cannot install"
-cp "$BED_WIN64/app/res/back.bmp" "$app/res/"
+cp "$BED_WIN64/app/res/back.png" "$app/res/"
 LUNAVIS=$app/lunavis.exe
 
 bed_shell_start
@@ -49,7 +49,7 @@ LUNAVIS_WINDOW[old]=$(probe find "$MAIN_WINDOW")
 mv "$app/$BED_HOOK_DLL" "$BED_RUN/moved-aside.tmp" # in use by the shell: moved, not deleted
 mv "$app/lunavis.exe" "$BED_RUN/moved-aside-exe.tmp"
 cp "$BED_WIN64/$NEXT/lunavis.exe" "$BED_WIN64/$NEXT/$next_dll" "$app/" || fail "cannot upgrade"
-cp "$BED_WIN64/$NEXT/res/back.bmp" "$app/res/"
+cp "$BED_WIN64/$NEXT/res/back.png" "$app/res/"
 lunavis_exit old
 check_exited_cleanly old
 

@@ -7,7 +7,7 @@
 # centred from the system menu and from UM_HELP.
 source "$(dirname "$0")/../lib/bed.sh"
 source "$(dirname "$0")/hook_helpers.bash"
-bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.bmp
+bed_require "$LUNAVIS" "app/$BED_HOOK_DLL" app/res/back.png
 bed_init
 bed_shell_start
 check_eq "nothing is subclassed before lunavis" "$NONE_SUBCLASSED" "$(bed_shell subclassed)"
@@ -42,8 +42,8 @@ check_eq "lunahook is pinned in the shell" "loaded=1 count=-1 pinned=1" \
     "$(bed_shell module "$BED_HOOK_DLL")"
 
 exe_folder=$(bed_winpath "$BED_WIN64/app")
-check_match "BackImage names res\\back.bmp beside lunavis" \
-    "BackImage +REG_SZ +$(sed 's/[\\.]/\\&/g' <<<"$exe_folder")\\\\res\\\\back\\.bmp" \
+check_match "BackImage names res\\back.png beside lunavis" \
+    "BackImage +REG_SZ +$(sed 's/[\\.]/\\&/g' <<<"$exe_folder")\\\\res\\\\back\\.png" \
     "$(bed_reg_query 'HKCU\software\wendrix\clock' BackImage)"
 check_eq "the icon's first tip" "桌面时钟" "$(bed_shell tip $TRAY_ICON_ID)"
 check_match "the icon calls back with UM_TRAYICON" "msg=$(printf '0x%X' "$UM_TRAYICON")" \
