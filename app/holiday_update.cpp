@@ -232,7 +232,7 @@ void CheckHolidayUpdate() {
     m_CheckedDay = today;
     WinRegistry hkcu(HKEY_CURRENT_USER);
     char lastDay[16] = {};
-    ReadRegText(hkcu, regkey::Calender, regvalue::HolidayUpdateDay, lastDay);
+    ReadRegText(hkcu, regkey::Calender, regvalue::HolidayUpdateDay, lastDay, RegAccess::Query);
     const std::vector<int> years = HolidayYearsToFetch(AppHolidays(), now.wYear, now.wMonth);
     if (HolidayUpdateDue(HolidayUpdateEnabled(), lastDay, today, years) && Start(years, false)) {
         WriteRegText(hkcu, regkey::Calender, regvalue::HolidayUpdateDay, today.c_str());
@@ -286,7 +286,8 @@ void StopHolidayUpdate() {
 bool HolidayUpdateEnabled() {
     WinRegistry hkcu(HKEY_CURRENT_USER);
     std::uint32_t on = 0;
-    return ReadRegNumber(hkcu, regkey::Calender, regvalue::HolidayUpdate, &on) && on == 1;
+    return ReadRegNumber(hkcu, regkey::Calender, regvalue::HolidayUpdate, &on, RegAccess::Query) &&
+           on == 1;
 }
 
 void SetHolidayUpdateEnabled(bool on) {

@@ -51,6 +51,9 @@ bool IDD_CALENDER::OnHolidayUpdateNow(WPARAM, LPARAM, LRESULT&) {
 }
 
 void IDD_CALENDER::ApplyHolidayUpdateTick() {
+    if (state_.registryCleared) {
+        return; // a cleared registry stays empty until the sheet closes
+    }
     const bool on = IsTicked(Window(), IDC_CALENDAR_HOLIDAY_UPDATE);
     if (on != HolidayUpdateEnabled()) {
         SetHolidayUpdateEnabled(on);
