@@ -13,29 +13,29 @@
 
 namespace luna {
 
-const MessageEntry<MessageHandler<IDD_CALENDER>> IDD_CALENDER::kMessages[] = {
-    MapNotification(IDC_CALENDAR_FONT, BN_CLICKED, &IDD_CALENDER::OnFont),
-    MapNotification(IDC_CALENDAR_COLOR, BN_CLICKED, &IDD_CALENDER::OnColor),
-    MapNotification(IDC_CALENDAR_FESTIVALS, BN_CLICKED, &IDD_CALENDER::OnFestivals),
-    MapNotification(IDC_CALENDAR_CONVERT, BN_CLICKED, &IDD_CALENDER::OnConvert),
-    MapNotification(IDC_CALENDAR_SOLAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
-    MapNotification(IDC_CALENDAR_LUNAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
-    MapNotification(IDC_CALENDAR_TERMS, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
-    MapNotification(IDC_CALENDAR_OWN_SOLAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
-    MapNotification(IDC_CALENDAR_OWN_LUNAR, BN_CLICKED, &IDD_CALENDER::OnFestivalSwitch),
-    MapNotification(IDC_CALENDAR_WEEK_NUMBERS, BN_CLICKED, &IDD_CALENDER::OnWeekNumbers),
-    MapNotification(IDC_CALENDAR_HOLIDAY_IMPORT, BN_CLICKED, &IDD_CALENDER::OnHolidayImport),
-    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE, BN_CLICKED, &IDD_CALENDER::OnHolidayUpdateTick),
-    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE_NOW, BN_CLICKED, &IDD_CALENDER::OnHolidayUpdateNow),
+const MessageEntry<MessageHandler<CalendarPage>> CalendarPage::kMessages[] = {
+    MapNotification(IDC_CALENDAR_FONT, BN_CLICKED, &CalendarPage::OnFont),
+    MapNotification(IDC_CALENDAR_COLOR, BN_CLICKED, &CalendarPage::OnColor),
+    MapNotification(IDC_CALENDAR_FESTIVALS, BN_CLICKED, &CalendarPage::OnFestivals),
+    MapNotification(IDC_CALENDAR_CONVERT, BN_CLICKED, &CalendarPage::OnConvert),
+    MapNotification(IDC_CALENDAR_SOLAR, BN_CLICKED, &CalendarPage::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_LUNAR, BN_CLICKED, &CalendarPage::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_TERMS, BN_CLICKED, &CalendarPage::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_OWN_SOLAR, BN_CLICKED, &CalendarPage::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_OWN_LUNAR, BN_CLICKED, &CalendarPage::OnFestivalSwitch),
+    MapNotification(IDC_CALENDAR_WEEK_NUMBERS, BN_CLICKED, &CalendarPage::OnWeekNumbers),
+    MapNotification(IDC_CALENDAR_HOLIDAY_IMPORT, BN_CLICKED, &CalendarPage::OnHolidayImport),
+    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE, BN_CLICKED, &CalendarPage::OnHolidayUpdateTick),
+    MapNotification(IDC_CALENDAR_HOLIDAY_UPDATE_NOW, BN_CLICKED, &CalendarPage::OnHolidayUpdateNow),
 };
 
-IDD_CALENDER::IDD_CALENDER(ControlState& state) : PropertyPage(DLG_CALENDAR_PAGE), state_(state) {}
+CalendarPage::CalendarPage(ControlState& state) : PropertyPage(DLG_CALENDAR_PAGE), state_(state) {}
 
-bool IDD_CALENDER::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool CalendarPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return DispatchTable(*this, kMessages, message, wParam, lParam, result);
 }
 
-BOOL IDD_CALENDER::OnInitDialog() {
+BOOL CalendarPage::OnInitDialog() {
     HWND page = Window();
     const FestivalSwitches s = FestivalSwitchesFromSettings(state_.settings);
     SetTicked(page, IDC_CALENDAR_SOLAR, s.solar);
@@ -51,7 +51,7 @@ BOOL IDD_CALENDER::OnInitDialog() {
     return TRUE;
 }
 
-bool IDD_CALENDER::OnFont(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnFont(WPARAM, LPARAM, LRESULT&) {
     if (PickFont(Window(), &font_)) {
         flags_.fontChanged = true;
         SetModified(true);
@@ -61,7 +61,7 @@ bool IDD_CALENDER::OnFont(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_CALENDER::OnColor(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnColor(WPARAM, LPARAM, LRESULT&) {
     ColorDialog dialog(0, CC_FULLOPEN);
     if (dialog.DoModal(Window())) {
         SetModified(true);
@@ -73,31 +73,31 @@ bool IDD_CALENDER::OnColor(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_CALENDER::OnFestivals(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnFestivals(WPARAM, LPARAM, LRESULT&) {
     FestivalDialog dialog(Window());
     dialog.DoModal();
     return true;
 }
 
-bool IDD_CALENDER::OnConvert(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnConvert(WPARAM, LPARAM, LRESULT&) {
     ConvertDialog dialog(Window());
     dialog.DoModal();
     return true;
 }
 
-bool IDD_CALENDER::OnFestivalSwitch(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnFestivalSwitch(WPARAM, LPARAM, LRESULT&) {
     flags_.festivalChanged = true;
     SetModified(true);
     return true;
 }
 
-bool IDD_CALENDER::OnWeekNumbers(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnWeekNumbers(WPARAM, LPARAM, LRESULT&) {
     flags_.weekNumbersChanged = true;
     SetModified(true);
     return true;
 }
 
-FestivalSwitches IDD_CALENDER::ReadSwitches() const {
+FestivalSwitches CalendarPage::ReadSwitches() const {
     HWND page = Window();
     FestivalSwitches s;
     s.solar = IsTicked(page, IDC_CALENDAR_SOLAR);
@@ -109,7 +109,7 @@ FestivalSwitches IDD_CALENDER::ReadSwitches() const {
     return s;
 }
 
-bool IDD_CALENDER::OnApply() {
+bool CalendarPage::OnApply() {
     PageContext apply(state_, Window());
     ApplyCalendarPage(apply.context, flags_, font_, ReadSwitches());
     ApplyHolidayUpdateTick();

@@ -8,9 +8,9 @@
 
 namespace luna {
 
-class IDD_CALENDER : public PropertyPage {
+class CalendarPage : public PropertyPage {
   public:
-    explicit IDD_CALENDER(ControlState& state);
+    explicit CalendarPage(ControlState& state);
 
   protected:
     BOOL OnInitDialog() override;
@@ -34,7 +34,7 @@ class IDD_CALENDER : public PropertyPage {
 
     FestivalSwitches ReadSwitches() const;
 
-    static const MessageEntry<MessageHandler<IDD_CALENDER>> kMessages[];
+    static const MessageEntry<MessageHandler<CalendarPage>> kMessages[];
 
     ControlState& state_;
     CalendarPageFlags flags_;

@@ -11,7 +11,7 @@
 
 namespace luna {
 
-void IDD_CALENDER::ShowHolidayStatus(bool withTick) {
+void CalendarPage::ShowHolidayStatus(bool withTick) {
     if (withTick) {
         const bool updating = HolidayUpdateEnabled();
         SetTicked(Window(), IDC_CALENDAR_HOLIDAY_UPDATE, updating);
@@ -26,7 +26,7 @@ void IDD_CALENDER::ShowHolidayStatus(bool withTick) {
                       HolidayStatusText(AppHolidays(), now.wYear, now.wMonth).c_str());
 }
 
-bool IDD_CALENDER::OnHolidayImport(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnHolidayImport(WPARAM, LPARAM, LRESULT&) {
     HolidayImportDialog dialog(Window());
     if (dialog.DoModal() == IDOK) {
         ShowHolidayStatus(false);
@@ -34,7 +34,7 @@ bool IDD_CALENDER::OnHolidayImport(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_CALENDER::OnHolidayUpdateTick(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnHolidayUpdateTick(WPARAM, LPARAM, LRESULT&) {
     EnableWindow(GetDlgItem(Window(), IDC_CALENDAR_HOLIDAY_UPDATE_NOW),
                  IsTicked(Window(), IDC_CALENDAR_HOLIDAY_UPDATE) ? TRUE : FALSE);
     SetModified(true);
@@ -42,7 +42,7 @@ bool IDD_CALENDER::OnHolidayUpdateTick(WPARAM, LPARAM, LRESULT&) {
 }
 
 // The outcome comes in words when the fetch ends (MainDialog::OnHolidayFetched).
-bool IDD_CALENDER::OnHolidayUpdateNow(WPARAM, LPARAM, LRESULT&) {
+bool CalendarPage::OnHolidayUpdateNow(WPARAM, LPARAM, LRESULT&) {
     if (!RequestHolidayUpdate()) {
         MessageBoxGbk(Window(), "节假日数据正在更新，请稍候。", "lunavis",
                       MB_OK | MB_ICONINFORMATION);
@@ -50,7 +50,7 @@ bool IDD_CALENDER::OnHolidayUpdateNow(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-void IDD_CALENDER::ApplyHolidayUpdateTick() {
+void CalendarPage::ApplyHolidayUpdateTick() {
     if (state_.registryCleared) {
         return; // a cleared registry stays empty until the sheet closes
     }

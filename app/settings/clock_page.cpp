@@ -29,33 +29,33 @@ bool ReadEditText(HWND page, int id, char* out, std::size_t size) {
 
 } // namespace
 
-const MessageEntry<MessageHandler<IDD_CLOCK>> IDD_CLOCK::kMessages[] = {
-    MapNotification(IDC_CLOCK_FONT, BN_CLICKED, &IDD_CLOCK::OnFont),
-    MapNotification(IDC_CLOCK_COLOR, BN_CLICKED, &IDD_CLOCK::OnColor),
-    MapNotification(IDC_CLOCK_YEAR4, BN_CLICKED, &IDD_CLOCK::OnYear4),
-    MapNotification(IDC_CLOCK_YEAR2, BN_CLICKED, &IDD_CLOCK::OnYear2),
-    MapNotification(IDC_CLOCK_HOUR12, BN_CLICKED, &IDD_CLOCK::OnHour12),
-    MapNotification(IDC_CLOCK_WEEKDAY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_DATE, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_SECONDS, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_AMPM, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_CUSTOM_DATE_SEP, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_CUSTOM_TIME_SEP, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_ORDER_YMD, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_ORDER_MDY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_ORDER_DMY, BN_CLICKED, &IDD_CLOCK::OnDisplayOption),
-    MapNotification(IDC_CLOCK_DATE_SEP, EN_CHANGE, &IDD_CLOCK::OnDateSeparatorEdited),
-    MapNotification(IDC_CLOCK_TIME_SEP, EN_CHANGE, &IDD_CLOCK::OnTimeSeparatorEdited),
-    MapNotification(IDC_CLOCK_OUTLINE, BN_CLICKED, &IDD_CLOCK::OnOutline),
+const MessageEntry<MessageHandler<ClockPage>> ClockPage::kMessages[] = {
+    MapNotification(IDC_CLOCK_FONT, BN_CLICKED, &ClockPage::OnFont),
+    MapNotification(IDC_CLOCK_COLOR, BN_CLICKED, &ClockPage::OnColor),
+    MapNotification(IDC_CLOCK_YEAR4, BN_CLICKED, &ClockPage::OnYear4),
+    MapNotification(IDC_CLOCK_YEAR2, BN_CLICKED, &ClockPage::OnYear2),
+    MapNotification(IDC_CLOCK_HOUR12, BN_CLICKED, &ClockPage::OnHour12),
+    MapNotification(IDC_CLOCK_WEEKDAY, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_DATE, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_SECONDS, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_AMPM, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_CUSTOM_DATE_SEP, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_CUSTOM_TIME_SEP, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_ORDER_YMD, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_ORDER_MDY, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_ORDER_DMY, BN_CLICKED, &ClockPage::OnDisplayOption),
+    MapNotification(IDC_CLOCK_DATE_SEP, EN_CHANGE, &ClockPage::OnDateSeparatorEdited),
+    MapNotification(IDC_CLOCK_TIME_SEP, EN_CHANGE, &ClockPage::OnTimeSeparatorEdited),
+    MapNotification(IDC_CLOCK_OUTLINE, BN_CLICKED, &ClockPage::OnOutline),
 };
 
-IDD_CLOCK::IDD_CLOCK(ControlState& state) : PropertyPage(DLG_CLOCK_PAGE), state_(state) {}
+ClockPage::ClockPage(ControlState& state) : PropertyPage(DLG_CLOCK_PAGE), state_(state) {}
 
-bool IDD_CLOCK::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool ClockPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return DispatchTable(*this, kMessages, message, wParam, lParam, result);
 }
 
-BOOL IDD_CLOCK::OnInitDialog() {
+BOOL ClockPage::OnInitDialog() {
     HWND page = Window();
     // The edit boxes take the page's separator texts (empty on a new page) and their limit.
     SendDlgItemMessageW(page, IDC_CLOCK_DATE_SEP, EM_LIMITTEXT, kSeparatorMaxBytes, 0);
@@ -100,12 +100,12 @@ BOOL IDD_CLOCK::OnInitDialog() {
     return TRUE;
 }
 
-void IDD_CLOCK::MarkDisplayChanged() {
+void ClockPage::MarkDisplayChanged() {
     flags_.displayChanged = true;
     SetModified(true);
 }
 
-bool IDD_CLOCK::OnFont(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnFont(WPARAM, LPARAM, LRESULT&) {
     if (PickFont(Window(), &font_)) {
         flags_.fontChanged = true;
         SetModified(true);
@@ -115,7 +115,7 @@ bool IDD_CLOCK::OnFont(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_CLOCK::OnColor(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnColor(WPARAM, LPARAM, LRESULT&) {
     ColorDialog dialog(0, CC_FULLOPEN);
     if (dialog.DoModal(Window())) {
         SetModified(true);
@@ -127,38 +127,38 @@ bool IDD_CLOCK::OnColor(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_CLOCK::OnYear4(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnYear4(WPARAM, LPARAM, LRESULT&) {
     SetTicked(Window(), IDC_CLOCK_YEAR2, !IsTicked(Window(), IDC_CLOCK_YEAR4));
     MarkDisplayChanged();
     return true;
 }
 
-bool IDD_CLOCK::OnYear2(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnYear2(WPARAM, LPARAM, LRESULT&) {
     SetTicked(Window(), IDC_CLOCK_YEAR4, !IsTicked(Window(), IDC_CLOCK_YEAR2));
     MarkDisplayChanged();
     return true;
 }
 
-bool IDD_CLOCK::OnHour12(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnHour12(WPARAM, LPARAM, LRESULT&) {
     MarkDisplayChanged();
     EnablePageControl(Window(), IDC_CLOCK_AMPM, IsTicked(Window(), IDC_CLOCK_HOUR12));
     return true;
 }
 
-bool IDD_CLOCK::OnOutline(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnOutline(WPARAM, LPARAM, LRESULT&) {
     outlineChanged_ = true;
     SetModified(true);
     return true;
 }
 
-bool IDD_CLOCK::OnDisplayOption(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnDisplayOption(WPARAM, LPARAM, LRESULT&) {
     MarkDisplayChanged();
     return true;
 }
 
 // Edit boxes of this system may count their limit in characters rather than bytes; a text
 // longer than a separator's two bytes is cut back to what fits, so typing stops there.
-bool IDD_CLOCK::KeepSeparatorLimit(int editId) {
+bool ClockPage::KeepSeparatorLimit(int editId) {
     const std::string text = DlgItemTextGbk(Window(), editId);
     if (SeparatorFits(text.c_str())) {
         return true;
@@ -171,20 +171,20 @@ bool IDD_CLOCK::KeepSeparatorLimit(int editId) {
     return false;
 }
 
-void IDD_CLOCK::SeparatorEdited(int checkBoxId) {
+void ClockPage::SeparatorEdited(int checkBoxId) {
     SetTicked(Window(), checkBoxId, true);
     EnablePageControl(Window(), checkBoxId, true);
     MarkDisplayChanged();
 }
 
-bool IDD_CLOCK::OnDateSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnDateSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
     if (KeepSeparatorLimit(IDC_CLOCK_DATE_SEP)) {
         SeparatorEdited(IDC_CLOCK_CUSTOM_DATE_SEP);
     }
     return true;
 }
 
-bool IDD_CLOCK::OnTimeSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
+bool ClockPage::OnTimeSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
     if (KeepSeparatorLimit(IDC_CLOCK_TIME_SEP)) {
         SeparatorEdited(IDC_CLOCK_CUSTOM_TIME_SEP);
     }
@@ -192,12 +192,12 @@ bool IDD_CLOCK::OnTimeSeparatorEdited(WPARAM, LPARAM, LRESULT&) {
 }
 
 // Leaving the page takes the separator texts; one too long keeps the user on the page.
-bool IDD_CLOCK::OnKillActive() {
+bool ClockPage::OnKillActive() {
     return TakeSeparatorText(IDC_CLOCK_DATE_SEP, dateSeparatorText_) &&
            TakeSeparatorText(IDC_CLOCK_TIME_SEP, timeSeparatorText_);
 }
 
-bool IDD_CLOCK::TakeSeparatorText(int editId, char (&text)[kSeparatorMaxBytes + 1]) {
+bool ClockPage::TakeSeparatorText(int editId, char (&text)[kSeparatorMaxBytes + 1]) {
     if (ReadEditText(Window(), editId, text, sizeof text)) {
         return true;
     }
@@ -208,7 +208,7 @@ bool IDD_CLOCK::TakeSeparatorText(int editId, char (&text)[kSeparatorMaxBytes + 
     return false;
 }
 
-ClockPageControls IDD_CLOCK::ReadControls() const {
+ClockPageControls ClockPage::ReadControls() const {
     HWND page = Window();
     ClockPageControls c;
     c.year4 = IsTicked(page, IDC_CLOCK_YEAR4);
@@ -232,7 +232,7 @@ ClockPageControls IDD_CLOCK::ReadControls() const {
     return c;
 }
 
-bool IDD_CLOCK::OnApply() {
+bool ClockPage::OnApply() {
     // The sheet has the page taken its texts when it was last left (or now, when active).
     PageContext apply(state_, Window());
     const ClockApplyResult result = ApplyClockPage(apply.context, flags_, font_, ReadControls());

@@ -8,9 +8,9 @@
 
 namespace luna {
 
-class IDD_CLOCK : public PropertyPage {
+class ClockPage : public PropertyPage {
   public:
-    explicit IDD_CLOCK(ControlState& state);
+    explicit ClockPage(ControlState& state);
 
   protected:
     BOOL OnInitDialog() override;
@@ -37,7 +37,7 @@ class IDD_CLOCK : public PropertyPage {
     bool TakeSeparatorText(int editId, char (&text)[kSeparatorMaxBytes + 1]);
     ClockPageControls ReadControls() const;
 
-    static const MessageEntry<MessageHandler<IDD_CLOCK>> kMessages[];
+    static const MessageEntry<MessageHandler<ClockPage>> kMessages[];
 
     ControlState& state_;
     ClockPageFlags flags_;

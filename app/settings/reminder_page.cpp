@@ -72,25 +72,25 @@ void AddControlTip(HWND page, int id, const char* text) {
 
 } // namespace
 
-const MessageEntry<MessageHandler<IDD_REMINDER>> IDD_REMINDER::kMessages[] = {
-    MapNotification(IDC_REMINDER_ADD, BN_CLICKED, &IDD_REMINDER::OnAdd),
-    MapNotification(IDC_REMINDER_DELETE, BN_CLICKED, &IDD_REMINDER::OnDelete),
-    MapNotification(IDC_REMINDER_SAVE, BN_CLICKED, &IDD_REMINDER::OnSave),
-    MapNotification(IDC_REMINDER_LIST, LBN_SELCHANGE, &IDD_REMINDER::OnShowSelection),
-    MapNotification(IDC_REMINDER_TEXT, EN_CHANGE, &IDD_REMINDER::OnTextChanged),
-    MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &IDD_REMINDER::OnFont),
-    MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &IDD_REMINDER::OnLunar),
-    MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &IDD_REMINDER::OnExport),
-    MapMessage(kStartReminderOnMessage, &IDD_REMINDER::OnStartReminderOn),
+const MessageEntry<MessageHandler<ReminderPage>> ReminderPage::kMessages[] = {
+    MapNotification(IDC_REMINDER_ADD, BN_CLICKED, &ReminderPage::OnAdd),
+    MapNotification(IDC_REMINDER_DELETE, BN_CLICKED, &ReminderPage::OnDelete),
+    MapNotification(IDC_REMINDER_SAVE, BN_CLICKED, &ReminderPage::OnSave),
+    MapNotification(IDC_REMINDER_LIST, LBN_SELCHANGE, &ReminderPage::OnShowSelection),
+    MapNotification(IDC_REMINDER_TEXT, EN_CHANGE, &ReminderPage::OnTextChanged),
+    MapNotification(IDC_REMINDER_FONT, BN_CLICKED, &ReminderPage::OnFont),
+    MapNotification(IDC_REMINDER_LUNAR, BN_CLICKED, &ReminderPage::OnLunar),
+    MapNotification(IDC_REMINDER_EXPORT, BN_CLICKED, &ReminderPage::OnExport),
+    MapMessage(kStartReminderOnMessage, &ReminderPage::OnStartReminderOn),
 };
 
-IDD_REMINDER::IDD_REMINDER(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
+ReminderPage::ReminderPage(ControlState& state) : PropertyPage(DLG_REMINDER_PAGE), state_(state) {}
 
-bool IDD_REMINDER::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool ReminderPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return DispatchTable(*this, kMessages, message, wParam, lParam, result);
 }
 
-BOOL IDD_REMINDER::OnInitDialog() {
+BOOL ReminderPage::OnInitDialog() {
     fontChanged_ = false;
     AddControlTip(Window(), IDC_REMINDER_LUNAR, kLunarRulesTip);
     char path[260];
@@ -123,7 +123,7 @@ BOOL IDD_REMINDER::OnInitDialog() {
     return TRUE;
 }
 
-bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnAdd(WPARAM, LPARAM, LRESULT&) {
     HWND page = Window();
     std::string item;
     if (!ComposeReminderFromControls(page, item)) {
@@ -140,7 +140,7 @@ bool IDD_REMINDER::OnAdd(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_REMINDER::OnDelete(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnDelete(WPARAM, LPARAM, LRESULT&) {
     list_.Select(SelectedRow(Window(), IDC_REMINDER_LIST));
     list_.DeleteSelected();
     ShowList();
@@ -149,12 +149,12 @@ bool IDD_REMINDER::OnDelete(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_REMINDER::OnSave(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnSave(WPARAM, LPARAM, LRESULT&) {
     SaveReminders();
     return true;
 }
 
-bool IDD_REMINDER::SaveReminders() {
+bool ReminderPage::SaveReminders() {
     char path[260];
     if (!FilePath(path)) {
         return false;
@@ -202,7 +202,7 @@ bool IDD_REMINDER::SaveReminders() {
     return saved;
 }
 
-void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard) {
+void ReminderPage::TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard) {
     if (!LosesDataOnSave(read)) {
         return;
     }
@@ -218,7 +218,7 @@ void IDD_REMINDER::TellReadOutcome(const char* path, ReadCompleteness read, Save
     MessageBoxGbk(Window(), message, kPageMessageCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
     list_.Select(SelectedRow(Window(), IDC_REMINDER_LIST));
     if (list_.Selection() != ReminderList::kNoSelection) {
         const std::string text = PageItemText(list_.Items()[list_.Selection()]);
@@ -229,14 +229,14 @@ bool IDD_REMINDER::OnShowSelection(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_REMINDER::OnTextChanged(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnTextChanged(WPARAM, LPARAM, LRESULT&) {
     list_.TextChanged();
     ShowButtons();
     SetModified(true);
     return true;
 }
 
-bool IDD_REMINDER::OnFont(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnFont(WPARAM, LPARAM, LRESULT&) {
     if (PickFont(Window(), &font_)) {
         fontChanged_ = true;
         SetModified(true);
@@ -246,14 +246,14 @@ bool IDD_REMINDER::OnFont(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_REMINDER::OnLunar(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnLunar(WPARAM, LPARAM, LRESULT&) {
     FillReminderDateCombos(Window(),
                            IsDlgButtonChecked(Window(), IDC_REMINDER_LUNAR) == BST_CHECKED,
                            started_ ? &start_ : nullptr);
     return true;
 }
 
-bool IDD_REMINDER::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
+bool ReminderPage::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
     result = 0;
     CivilDate date{};
     ReminderStartRows rows{};
@@ -271,18 +271,18 @@ bool IDD_REMINDER::OnStartReminderOn(WPARAM wParam, LPARAM, LRESULT& result) {
     return true;
 }
 
-bool IDD_REMINDER::OnExport(WPARAM, LPARAM, LRESULT&) {
+bool ReminderPage::OnExport(WPARAM, LPARAM, LRESULT&) {
     ExportToCalendarFile(Window(), list_.Items(), kPageMessageCaption);
     return true;
 }
 
-bool IDD_REMINDER::OnApply() {
+bool ReminderPage::OnApply() {
     PageContext apply(state_, Window());
     ApplyReminderPage(apply.context, fontChanged_, font_);
     return true;
 }
 
-bool IDD_REMINDER::FilePath(char (&path)[260]) {
+bool ReminderPage::FilePath(char (&path)[260]) {
     // A path that GBK cannot hold exactly, or that does not fit, has no folder to trust.
     char exePath[kPathCapacity] = {};
     if (ModulePathGbk(nullptr, exePath, sizeof exePath) != GbkFit::kOk ||
@@ -293,12 +293,12 @@ bool IDD_REMINDER::FilePath(char (&path)[260]) {
     return true;
 }
 
-bool IDD_REMINDER::LunarFilePath(const char (&path)[260], char (&lunarPath)[260]) {
+bool ReminderPage::LunarFilePath(const char (&path)[260], char (&lunarPath)[260]) {
     char folder[260];
     return FolderOfPath(path, folder) && JoinPath(folder, kLunarReminderFileName, lunarPath);
 }
 
-void IDD_REMINDER::ShowList() {
+void ReminderPage::ShowList() {
     std::vector<std::string> shown;
     for (const std::string& item : list_.Items()) {
         shown.push_back(PageItemDisplay(item));
@@ -306,7 +306,7 @@ void IDD_REMINDER::ShowList() {
     ShowListItems(Window(), IDC_REMINDER_LIST, shown, list_.Selection());
 }
 
-void IDD_REMINDER::ShowButtons() {
+void ReminderPage::ShowButtons() {
     const ReminderButtons& buttons = list_.Buttons();
     EnableControl(Window(), IDC_REMINDER_ADD, buttons.add);
     EnableControl(Window(), IDC_REMINDER_DELETE, buttons.remove);

@@ -21,9 +21,9 @@ namespace luna {
 // field takes the keyboard.
 constexpr UINT kStartReminderOnMessage = WM_APP + 1;
 
-class IDD_REMINDER : public PropertyPage {
+class ReminderPage : public PropertyPage {
   public:
-    explicit IDD_REMINDER(ControlState& state);
+    explicit ReminderPage(ControlState& state);
 
     // Reminders were added or deleted and not saved yet.
     bool HasUnsavedReminders() const { return list_.Unsaved(); }
@@ -56,7 +56,7 @@ class IDD_REMINDER : public PropertyPage {
     void ShowButtons();
     void TellReadOutcome(const char* path, ReadCompleteness read, SaveOverGuard& guard);
 
-    static const MessageEntry<MessageHandler<IDD_REMINDER>> kMessages[];
+    static const MessageEntry<MessageHandler<ReminderPage>> kMessages[];
 
     ControlState& state_;
     ReminderList list_;

@@ -54,29 +54,29 @@ int SelectedIndex(HWND page, int id) {
 
 } // namespace
 
-const MessageEntry<MessageHandler<IDD_SYSTEM>> IDD_SYSTEM::kMessages[] = {
-    MapNotification(IDC_SYSTEM_CLEAR, BN_CLICKED, &IDD_SYSTEM::OnClear),
-    MapNotification(IDC_SYSTEM_BITMAP, BN_CLICKED, &IDD_SYSTEM::OnBitmap),
-    MapNotification(IDC_SYSTEM_AUTOSTART, BN_CLICKED, &IDD_SYSTEM::OnChanged),
-    MapNotification(IDC_SYSTEM_SHUTDOWN, BN_CLICKED, &IDD_SYSTEM::OnShutdown),
-    MapNotification(IDC_SYSTEM_HOURS, LBN_SELCHANGE, &IDD_SYSTEM::OnShutdownTime),
-    MapNotification(IDC_SYSTEM_MINUTES, LBN_SELCHANGE, &IDD_SYSTEM::OnShutdownTime),
-    MapNotification(IDC_SYSTEM_STYLE_PICTURE, BN_CLICKED, &IDD_SYSTEM::OnChanged),
-    MapNotification(IDC_SYSTEM_STYLE_GRADIENT, BN_CLICKED, &IDD_SYSTEM::OnChanged),
-    MapNotification(IDC_SYSTEM_STYLE_SOLID, BN_CLICKED, &IDD_SYSTEM::OnSolidColor),
-    MapNotification(IDC_SYSTEM_STYLE_RANDOM, BN_CLICKED, &IDD_SYSTEM::OnChanged),
-    MapNotification(IDC_SYSTEM_FIT, CBN_SELCHANGE, &IDD_SYSTEM::OnChanged),
+const MessageEntry<MessageHandler<SystemPage>> SystemPage::kMessages[] = {
+    MapNotification(IDC_SYSTEM_CLEAR, BN_CLICKED, &SystemPage::OnClear),
+    MapNotification(IDC_SYSTEM_BITMAP, BN_CLICKED, &SystemPage::OnBitmap),
+    MapNotification(IDC_SYSTEM_AUTOSTART, BN_CLICKED, &SystemPage::OnChanged),
+    MapNotification(IDC_SYSTEM_SHUTDOWN, BN_CLICKED, &SystemPage::OnShutdown),
+    MapNotification(IDC_SYSTEM_HOURS, LBN_SELCHANGE, &SystemPage::OnShutdownTime),
+    MapNotification(IDC_SYSTEM_MINUTES, LBN_SELCHANGE, &SystemPage::OnShutdownTime),
+    MapNotification(IDC_SYSTEM_STYLE_PICTURE, BN_CLICKED, &SystemPage::OnChanged),
+    MapNotification(IDC_SYSTEM_STYLE_GRADIENT, BN_CLICKED, &SystemPage::OnChanged),
+    MapNotification(IDC_SYSTEM_STYLE_SOLID, BN_CLICKED, &SystemPage::OnSolidColor),
+    MapNotification(IDC_SYSTEM_STYLE_RANDOM, BN_CLICKED, &SystemPage::OnChanged),
+    MapNotification(IDC_SYSTEM_FIT, CBN_SELCHANGE, &SystemPage::OnChanged),
 };
 
-IDD_SYSTEM::IDD_SYSTEM(ControlState& state) : PropertyPage(DLG_SYSTEM_PAGE), state_(state) {}
+SystemPage::SystemPage(ControlState& state) : PropertyPage(DLG_SYSTEM_PAGE), state_(state) {}
 
-bool IDD_SYSTEM::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool SystemPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return DispatchTable(*this, kMessages, message, wParam, lParam, result);
 }
 
 // Entries are inserted at their index, so the list's order is the numbers' order whatever
 // collation its sorting uses.
-void IDD_SYSTEM::FillNumberList(int id, int count, int selected, bool shown) {
+void SystemPage::FillNumberList(int id, int count, int selected, bool shown) {
     for (int number = 0; number < count; ++number) {
         char text[4];
         FormatListNumber(number, text);
@@ -87,7 +87,7 @@ void IDD_SYSTEM::FillNumberList(int id, int count, int selected, bool shown) {
     ShowPageControl(Window(), id, shown);
 }
 
-BOOL IDD_SYSTEM::OnInitDialog() {
+BOOL SystemPage::OnInitDialog() {
     HWND page = Window();
     page_ = SystemStateFromSettings(state_.settings);
     page_.powerOffRefused = state_.powerOffRefused;
@@ -128,12 +128,12 @@ BOOL IDD_SYSTEM::OnInitDialog() {
     return TRUE;
 }
 
-bool IDD_SYSTEM::OnChanged(WPARAM, LPARAM, LRESULT&) {
+bool SystemPage::OnChanged(WPARAM, LPARAM, LRESULT&) {
     SetModified(true);
     return true;
 }
 
-bool IDD_SYSTEM::OnShutdown(WPARAM, LPARAM, LRESULT&) {
+bool SystemPage::OnShutdown(WPARAM, LPARAM, LRESULT&) {
     const bool armed = IsTicked(Window(), IDC_SYSTEM_SHUTDOWN);
     ShowPageControl(Window(), IDC_SYSTEM_HOURS, armed);
     ShowPageControl(Window(), IDC_SYSTEM_MINUTES, armed);
@@ -142,13 +142,13 @@ bool IDD_SYSTEM::OnShutdown(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_SYSTEM::OnShutdownTime(WPARAM, LPARAM, LRESULT&) {
+bool SystemPage::OnShutdownTime(WPARAM, LPARAM, LRESULT&) {
     page_.shutdownChanged = true;
     SetModified(true);
     return true;
 }
 
-bool IDD_SYSTEM::OnSolidColor(WPARAM, LPARAM, LRESULT&) {
+bool SystemPage::OnSolidColor(WPARAM, LPARAM, LRESULT&) {
     ColorDialog dialog(0, CC_FULLOPEN);
     if (dialog.DoModal(Window())) {
         page_.pendingBackColor = dialog.Color();
@@ -160,7 +160,7 @@ bool IDD_SYSTEM::OnSolidColor(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_SYSTEM::OnBitmap(WPARAM, LPARAM, LRESULT&) {
+bool SystemPage::OnBitmap(WPARAM, LPARAM, LRESULT&) {
     OpenFileDialog dialog(kBitmapExtension, kBitmapFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     if (!dialog.DoModal(Window())) {
         return true;
@@ -186,7 +186,7 @@ bool IDD_SYSTEM::OnBitmap(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-bool IDD_SYSTEM::OnClear(WPARAM, LPARAM, LRESULT&) {
+bool SystemPage::OnClear(WPARAM, LPARAM, LRESULT&) {
     PageContext clear(state_, Window());
     WinRegistry machine(HKEY_LOCAL_MACHINE);
     ClearStoredSettings(clear.context, machine, SleepMilliseconds);
@@ -194,7 +194,7 @@ bool IDD_SYSTEM::OnClear(WPARAM, LPARAM, LRESULT&) {
     return true;
 }
 
-SystemPageControls IDD_SYSTEM::ReadControls() const {
+SystemPageControls SystemPage::ReadControls() const {
     HWND page = Window();
     SystemPageControls c;
     c.autoStart = IsTicked(page, IDC_SYSTEM_AUTOSTART);
@@ -217,7 +217,7 @@ SystemPageControls IDD_SYSTEM::ReadControls() const {
     return c;
 }
 
-bool IDD_SYSTEM::OnApply() {
+bool SystemPage::OnApply() {
     PageContext apply(state_, Window());
     WinRegistry machine(HKEY_LOCAL_MACHINE);
     char exePath[kPathCapacity];
@@ -228,7 +228,7 @@ bool IDD_SYSTEM::OnApply() {
 }
 
 // The box shows what is stored now, and the user hears about whatever did not happen.
-void IDD_SYSTEM::TellApplyOutcome(const SystemApplyOutcome& outcome) {
+void SystemPage::TellApplyOutcome(const SystemApplyOutcome& outcome) {
     const char* message = nullptr;
     switch (outcome.autoStart) {
     case AutostartOutcome::NoPath:

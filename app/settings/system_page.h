@@ -8,9 +8,9 @@
 
 namespace luna {
 
-class IDD_SYSTEM : public PropertyPage {
+class SystemPage : public PropertyPage {
   public:
-    explicit IDD_SYSTEM(ControlState& state);
+    explicit SystemPage(ControlState& state);
 
   protected:
     BOOL OnInitDialog() override;
@@ -29,7 +29,7 @@ class IDD_SYSTEM : public PropertyPage {
     SystemPageControls ReadControls() const;
     void TellApplyOutcome(const SystemApplyOutcome& outcome);
 
-    static const MessageEntry<MessageHandler<IDD_SYSTEM>> kMessages[];
+    static const MessageEntry<MessageHandler<SystemPage>> kMessages[];
 
     ControlState& state_;
     SystemPageState page_;

@@ -11,10 +11,10 @@
 
 namespace luna {
 
-class sheetdia : public PropertySheetDialog {
+class SettingsSheet : public PropertySheetDialog {
   public:
     // The owner is the main window; the sheet is always topmost and centred.
-    sheetdia(ControlState& state, HWND owner);
+    SettingsSheet(ControlState& state, HWND owner);
 
     // Runs the sheet with sheetIcon in its title bar.
     INT_PTR DoModal();
@@ -31,10 +31,10 @@ class sheetdia : public PropertySheetDialog {
     // deleted and not saved are saved or dropped as the user says. False keeps it open.
     bool MayClose();
 
-    IDD_CLOCK clockPage_;
-    IDD_REMINDER reminderPage_;
-    IDD_CALENDER calendarPage_;
-    IDD_SYSTEM systemPage_;
+    ClockPage clockPage_;
+    ReminderPage reminderPage_;
+    CalendarPage calendarPage_;
+    SystemPage systemPage_;
     // The user said No to saving these changes (the reminder page's change count): one
     // closing sends several of the messages that close a sheet, and asks once.
     unsigned droppedChanges_ = 0;

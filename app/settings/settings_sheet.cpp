@@ -1,4 +1,4 @@
-#include "app/settings/sheetdia.h"
+#include "app/settings/settings_sheet.h"
 
 #include "app/exe_path.h"
 #include "shared/win32/wide_text.h"
@@ -27,7 +27,7 @@ bool ClosesSheet(UINT message, WPARAM wParam) {
 
 } // namespace
 
-sheetdia::sheetdia(ControlState& state, HWND owner)
+SettingsSheet::SettingsSheet(ControlState& state, HWND owner)
     : PropertySheetDialog(kSheetCaption, owner, 0), clockPage_(state), reminderPage_(state),
       calendarPage_(state), systemPage_(state) {
     AddPage(clockPage_);
@@ -36,17 +36,17 @@ sheetdia::sheetdia(ControlState& state, HWND owner)
     AddPage(systemPage_);
 }
 
-INT_PTR sheetdia::DoModal() {
+INT_PTR SettingsSheet::DoModal() {
     Header().dwFlags |= PSH_USEHICON;
     Header().hIcon = sheetIcon;
     return PropertySheetDialog::DoModal();
 }
 
-void sheetdia::OnInitDialog() {
+void SettingsSheet::OnInitDialog() {
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-bool sheetdia::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool SettingsSheet::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == WM_SHOWWINDOW) {
         CentreOnScreen();
     }
@@ -57,7 +57,7 @@ bool sheetdia::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     return false; // the sheet's own processing follows
 }
 
-bool sheetdia::MayClose() {
+bool SettingsSheet::MayClose() {
     if (!reminderPage_.HasUnsavedReminders() ||
         (dropped_ && droppedChanges_ == reminderPage_.ReminderChanges())) {
         return true;
@@ -76,7 +76,7 @@ bool sheetdia::MayClose() {
     }
 }
 
-void sheetdia::CentreOnScreen() {
+void SettingsSheet::CentreOnScreen() {
     HWND desktop = GetDesktopWindow();
     HDC screen = GetDC(desktop);
     const int screenWidth = GetDeviceCaps(screen, HORZRES);
