@@ -7,7 +7,7 @@
 #include "app/res/calendar_page_ids.h"
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_font_picker.h"
-#include "app/settings/sheet_page_context.h"
+#include "app/settings/shell_link.h"
 #include "shared/win32/wide_text.h"
 #include "shared/win32/win_registry.h"
 

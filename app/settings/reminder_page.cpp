@@ -17,7 +17,7 @@
 #include "shared/win32/wide_text.h"
 #include "app/res/reminder_page_ids.h"
 #include "app/settings/sheet_font_picker.h"
-#include "app/settings/sheet_page_context.h"
+#include "app/settings/shell_link.h"
 #include "calendar/lunar.h"
 #include "shared/date_param.h"
 #include "shared/lunar_reminder_file.h"

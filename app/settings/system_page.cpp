@@ -6,7 +6,7 @@
 #include "shared/win32/wide_text.h"
 #include "app/res/system_page_ids.h"
 #include "app/settings/sheet_controls.h"
-#include "app/settings/sheet_page_context.h"
+#include "app/settings/shell_link.h"
 #include "shared/win32/picture_decode.h"
 #include "shared/win32/wide_text.h"
 
