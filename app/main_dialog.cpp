@@ -8,7 +8,7 @@
 #include "app/framework/application.h"
 #include "app/logic/system_page_rules.h"
 #include "app/res/resource_ids.h"
-#include "app/settings/reminder_page.h"
+#include "app/settings/reminder/reminder_page.h"
 #include "app/settings/shell_link.h"
 #include "app/timed_shutdown.h"
 #include "app/tray_icon.h"

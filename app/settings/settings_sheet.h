@@ -2,12 +2,12 @@
 // lives while it is open, so every opening starts each page afresh from the settings.
 #pragma once
 
-#include "app/settings/calendar_page.h"
-#include "app/settings/clock_page.h"
+#include "app/settings/calendar/calendar_page.h"
+#include "app/settings/clock/clock_page.h"
 #include "app/control_state.h"
 #include "app/framework/property_sheet.h"
-#include "app/settings/system_page.h"
-#include "app/settings/reminder_page.h"
+#include "app/settings/system/system_page.h"
+#include "app/settings/reminder/reminder_page.h"
 
 namespace luna {
 

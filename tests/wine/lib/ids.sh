@@ -1,13 +1,13 @@
 # The programs' ids as read-only shell variables, named as in the C++ headers that define them:
-# dialog and control ids (app/res/*_ids.h, `#define NAME VALUE`), the clock menu's commands
-# (shared/clock_menu.h) and the private messages and copy-data codes (shared/messages.h, both
-# `constexpr TYPE NAME = VALUE;`). Read from the headers at every run, so a renumbered id
+# dialog and control ids (app/res/*_ids.h and each settings page's app/settings/*/*_ids.h,
+# `#define NAME VALUE`), the clock menu's commands (shared/clock_menu.h) and the private
+# messages and copy-data codes (shared/messages.h, both `constexpr TYPE NAME = VALUE;`). Read from the headers at every run, so a renumbered id
 # follows by itself, and a removed one is an unbound variable that ends the scenario (set -u).
 # Values are decimal; `probe` also takes the UM_ and ID names itself. Sourced by bed.sh and
 # lint.sh; needs BED_SOURCE_DIR.
 
-BED_ID_HEADERS=("$BED_SOURCE_DIR"/app/res/*_ids.h "$BED_SOURCE_DIR/shared/clock_menu.h"
-    "$BED_SOURCE_DIR/shared/messages.h")
+BED_ID_HEADERS=("$BED_SOURCE_DIR"/app/res/*_ids.h "$BED_SOURCE_DIR"/app/settings/*/*_ids.h
+    "$BED_SOURCE_DIR/shared/clock_menu.h" "$BED_SOURCE_DIR/shared/messages.h")
 BED_ID_NAMES=() # every name defined here, for the lint
 
 # bed_ids_load HEADER...: defines a variable for every integer constant of the headers.

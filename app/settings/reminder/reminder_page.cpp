@@ -1,4 +1,4 @@
-#include "app/settings/reminder_page.h"
+#include "app/settings/reminder/reminder_page.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "app/exe_path.h"
-#include "app/settings/calendar_export.h"
+#include "app/settings/reminder/calendar_export.h"
 #include "app/settings/editor_controls.h"
-#include "app/settings/reminder_date_controls.h"
+#include "app/settings/reminder/reminder_date_controls.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_apply.h"
 #include "app/logic/reminder_item.h"
 #include "shared/win32/wide_text.h"
-#include "app/res/reminder_page_ids.h"
+#include "app/settings/reminder/reminder_page_ids.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/shell_link.h"
 #include "calendar/lunar.h"

@@ -1,11 +1,11 @@
-#include "app/settings/holiday_import_dialog.h"
+#include "app/settings/calendar/holiday_import_dialog.h"
 
 #include <cstdio>
 
 #include "app/app_holidays.h"
 #include "app/framework/file_dialog.h"
 #include "app/holiday_user_file.h"
-#include "app/res/holiday_import_ids.h"
+#include "app/settings/calendar/holiday_import_ids.h"
 #include "shared/notice_text.h"
 #include "shared/win32/wide_text.h"
 

@@ -1,10 +1,10 @@
-#include "app/settings/clock_page.h"
+#include "app/settings/clock/clock_page.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "app/framework/color_dialog.h"
-#include "app/res/clock_page_ids.h"
+#include "app/settings/clock/clock_page_ids.h"
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/shell_link.h"

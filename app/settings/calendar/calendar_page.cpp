@@ -1,10 +1,10 @@
-#include "app/settings/calendar_page.h"
+#include "app/settings/calendar/calendar_page.h"
 #include "app/app_holidays.h"
 
 #include "app/convert_dialog.h"
-#include "app/settings/festival_dialog.h"
+#include "app/settings/calendar/festival_dialog.h"
 #include "app/framework/color_dialog.h"
-#include "app/res/calendar_page_ids.h"
+#include "app/settings/calendar/calendar_page_ids.h"
 #include "app/settings/sheet_controls.h"
 #include "app/settings/sheet_font_picker.h"
 #include "app/settings/shell_link.h"

@@ -1,4 +1,4 @@
-#include "app/settings/festival_dialog.h"
+#include "app/settings/calendar/festival_dialog.h"
 
 #include <cstdio>
 #include <string>
@@ -8,7 +8,7 @@
 #include "app/exe_path.h"
 #include "shared/win32/wide_text.h"
 #include "app/logic/festival_item.h"
-#include "app/res/festival_dialog_ids.h"
+#include "app/settings/calendar/festival_dialog_ids.h"
 #include "shared/path_rules.h"
 #include "shared/registry_layout.h"
 #include "shared/rem_files.h"

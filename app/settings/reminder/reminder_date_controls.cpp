@@ -1,11 +1,11 @@
-#include "app/settings/reminder_date_controls.h"
+#include "app/settings/reminder/reminder_date_controls.h"
 
 #include <vector>
 
 #include "app/exe_path.h"
 #include "app/logic/lunar_reminder_item.h"
 #include "app/logic/reminder_item.h"
-#include "app/res/reminder_page_ids.h"
+#include "app/settings/reminder/reminder_page_ids.h"
 #include "app/settings/editor_controls.h"
 #include "shared/win32/wide_text.h"
 

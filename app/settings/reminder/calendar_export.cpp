@@ -1,4 +1,4 @@
-#include "app/settings/calendar_export.h"
+#include "app/settings/reminder/calendar_export.h"
 
 #include "app/exe_path.h"
 #include "app/framework/file_dialog.h"

@@ -1,10 +1,10 @@
-#include "app/settings/system_page.h"
+#include "app/settings/system/system_page.h"
 
 #include "app/exe_path.h"
 #include "app/framework/color_dialog.h"
 #include "app/framework/file_dialog.h"
 #include "shared/win32/wide_text.h"
-#include "app/res/system_page_ids.h"
+#include "app/settings/system/system_page_ids.h"
 #include "app/settings/sheet_controls.h"
 #include "app/settings/shell_link.h"
 #include "shared/win32/picture_decode.h"

@@ -3,9 +3,9 @@
 #include "app/app_holidays.h"
 #include "app/holiday_update.h"
 #include "app/logic/holiday_import.h"
-#include "app/res/calendar_page_ids.h"
-#include "app/settings/calendar_page.h"
-#include "app/settings/holiday_import_dialog.h"
+#include "app/settings/calendar/calendar_page_ids.h"
+#include "app/settings/calendar/calendar_page.h"
+#include "app/settings/calendar/holiday_import_dialog.h"
 #include "app/settings/sheet_controls.h"
 #include "shared/win32/wide_text.h"
 
