@@ -295,12 +295,19 @@ bed_wait_debug_log() { wait_until "$2" bed_debug_log_has "$1"; }
 # ---------------------------------------------------------------- registry
 
 # bed_reg_query KEY [VALUE]: `reg query` in the prefix, as UTF-8.
+# Under load Wine's reg.exe now and then ends without printing a value that is there (seen
+# in three scenarios, each time beside reads of the same key that succeeded), so a query
+# that fails or prints nothing is asked twice more before it counts as absent.
 bed_reg_query() {
-    if (($# > 1)); then
-        bed_wine reg query "$1" /v "$2" 2>/dev/null | iconv -c -f GBK -t UTF-8 | tr -d '\r'
-    else
-        bed_wine reg query "$1" 2>/dev/null | iconv -c -f GBK -t UTF-8 | tr -d '\r'
-    fi
+    local args=("$1") out try
+    (($# > 1)) && args+=(/v "$2")
+    for try in 1 2 3; do
+        if out=$(bed_wine reg query "${args[@]}" 2>/dev/null) && [[ -n "$out" ]]; then
+            printf '%s\n' "$out" | iconv -c -f GBK -t UTF-8 | tr -d '\r'
+            return 0
+        fi
+    done
+    return 1
 }
 
 # bed_reg_export KEY FILE: exports a key (and its subkeys) as a UTF-8 .reg text.
@@ -313,7 +320,7 @@ bed_reg_export() {
 }
 
 # bed_reg_key_exists KEY
-bed_reg_key_exists() { bed_wine reg query "$1" >/dev/null 2>&1; }
+bed_reg_key_exists() { bed_reg_query "$1" >/dev/null; }
 
 # bed_reg_add KEY VALUE TYPE DATA
 bed_reg_add() { bed_wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
