@@ -49,7 +49,7 @@ BED_HOOK_DLL=$(tr -d '\r\n' <"$BED_WIN64/lunahook.name" 2>/dev/null)
 BED_HOOK_DLL=${BED_HOOK_DLL:-lunahook.dll}
 BED_SKIP=77
 # Bump when the recipe of the template prefix changes.
-BED_TEMPLATE_RECIPE=1
+BED_TEMPLATE_RECIPE=2
 
 BED_RUN=""          # this run's folder ($BED_WORK); logs, screenshots, drive E:
 BED_PREFIX=""       # this run's WINEPREFIX
@@ -60,6 +60,8 @@ BED_GUARD_PID=""
 BED_SHELL_LOG=""
 BED_FAILURES=0
 declare -A BED_PIDS=()
+declare -A BED_COMMANDS=() # NAME -> its program and arguments, quoted, for a second start
+declare -A BED_RESTARTS=()
 BED_LANG=${BED_LANG:-zh_CN.UTF-8}
 BED_SCREEN=${BED_SCREEN:-1024x768}
 BED_DPI=${BED_DPI:-}
@@ -141,6 +143,7 @@ wait_until() {
     local deadline=$((SECONDS + $1))
     shift
     while true; do
+        bed_restart_unstarted
         "$@" >/dev/null 2>&1 && return 0
         ((SECONDS >= deadline)) && return 1
         sleep 0.2
@@ -183,10 +186,38 @@ bed_start() {
     shift 2
     [[ -f "$program" ]] || program=$BED_WIN64/$program
     [[ -f "$program" ]] || fail "no program $program"
+    BED_COMMANDS[$name]=$(printf '%q ' "$program" "$@")
+    BED_RESTARTS[$name]=0
+    bed_launch "$name" "$program" "$@"
+}
+
+bed_launch() {
+    local name=$1
+    shift
     # env execs the loader, so that $! is the Wine process itself.
     bed_env_vars
-    env "${BED_ENV[@]}" "$BED_WINE64" "$program" "$@" >"$BED_RUN/$name.out" 2>&1 &
+    env "${BED_ENV[@]}" "$BED_WINE64" "$@" >"$BED_RUN/$name.out" 2>&1 &
     BED_PIDS[$name]=$!
+}
+
+# Now and then (about one start in two thousand, more often under load) Wine cannot map a
+# new process: its loader falls back to start.exe, which prints "ShellExecuteEx" failed on
+# standard output and ends. The program never ran, so starting it again is safe.
+BED_UNSTARTED_MARK=ShellExecuteEx
+
+# bed_restart_unstarted: a background program that ended that way is started again (twice
+# at most). Every wait_until poll calls it, so the wait after a start covers the start.
+bed_restart_unstarted() {
+    local name out
+    for name in "${!BED_COMMANDS[@]}"; do
+        out=$BED_RUN/$name.out
+        [[ -s "$out" ]] && ((BED_RESTARTS[$name] < 2)) || continue
+        grep -q "$BED_UNSTARTED_MARK" "$out" 2>/dev/null && bed_pid_gone "${BED_PIDS[$name]}" ||
+            continue
+        BED_RESTARTS[$name]=$((BED_RESTARTS[$name] + 1))
+        echo "bed: Wine could not start $name; starting it again" >&2
+        eval "bed_launch $name ${BED_COMMANDS[$name]}"
+    done
 }
 
 bed_pid() { echo "${BED_PIDS[$1]:-}"; }
@@ -230,7 +261,20 @@ bed_env() {
 }
 
 # bed_wine ARGS...: runs the 64-bit Wine loader in the foreground with the bed's locale.
-bed_wine() { bed_env "$BED_WINE64" "$@"; }
+# A program that Wine could not start (see BED_UNSTARTED_MARK) is run again, twice at most;
+# its output is passed on once it has ended.
+bed_wine() {
+    local out=${BED_RUN:-/tmp}/.wine-out.$BASHPID status try
+    for try in 1 2 3; do
+        bed_env "$BED_WINE64" "$@" >"$out"
+        status=$?
+        ((status != 0 && try < 3)) && grep -q "$BED_UNSTARTED_MARK" "$out" 2>/dev/null || break
+        echo "bed: Wine could not start $1; running it again" >&2
+    done
+    cat "$out"
+    rm -f "$out"
+    return "$status"
+}
 
 # bed_faketime_set "YYYY-MM-DD hh:mm:ss": every Wine process of the run (BED_FAKETIME set)
 # jumps to this local moment at once, and its clock runs on from there. They all read one
@@ -295,19 +339,11 @@ bed_wait_debug_log() { wait_until "$2" bed_debug_log_has "$1"; }
 # ---------------------------------------------------------------- registry
 
 # bed_reg_query KEY [VALUE]: `reg query` in the prefix, as UTF-8.
-# Under load Wine's reg.exe now and then ends without printing a value that is there (seen
-# in three scenarios, each time beside reads of the same key that succeeded), so a query
-# that fails or prints nothing is asked twice more before it counts as absent.
 bed_reg_query() {
-    local args=("$1") out try
+    local args=("$1") out
     (($# > 1)) && args+=(/v "$2")
-    for try in 1 2 3; do
-        if out=$(bed_wine reg query "${args[@]}" 2>/dev/null) && [[ -n "$out" ]]; then
-            printf '%s\n' "$out" | iconv -c -f GBK -t UTF-8 | tr -d '\r'
-            return 0
-        fi
-    done
-    return 1
+    out=$(bed_wine reg query "${args[@]}" 2>/dev/null) || return 1
+    printf '%s\n' "$out" | iconv -c -f GBK -t UTF-8 | tr -d '\r'
 }
 
 # bed_reg_export KEY FILE: exports a key (and its subkeys) as a UTF-8 .reg text.
@@ -413,6 +449,10 @@ bed_template() {
             bed_wine wineboot -i >"$BED_RUN/wineboot.log" 2>&1
             bed_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD \
                 /d 0 /f >>"$BED_RUN/wineboot.log" 2>&1
+            # Xvfb has no window manager: Wine would wait 2 s for one each time it hides or
+            # destroys a window it lets a manager handle.
+            bed_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+                >>"$BED_RUN/wineboot.log" 2>&1
             # Wine's own services would linger for a minute; the server saves the registry
             # when it stops.
             "$BED_WINESERVER" -k
