@@ -45,10 +45,10 @@ check "the prefix of a passing run is removed" test ! -e "$prefix"
 
 # ---- past its time limit
 started=$SECONDS
-LUNA_WINE_WORK=$inner_work LUNA_WINE_TIMEOUT=60 bash "$inner" slow >"$BED_RUN/slow.out" 2>&1
+LUNA_WINE_WORK=$inner_work LUNA_WINE_TIMEOUT=20 bash "$inner" slow >"$BED_RUN/slow.out" 2>&1
 status=$?
 check_eq "a run past its limit ends with status 143" 143 "$status"
-check "it ends soon after the limit" test $((SECONDS - started)) -lt 120
+check "it ends soon after the limit" test $((SECONDS - started)) -lt 80
 check "it says why" grep -q "FAIL: inner was stopped" "$BED_RUN/slow.out"
 check "it leaves a screenshot of the moment" test -s "$inner_work/failure.png"
 check "it keeps the prefix of the failed run for inspection" test -d "$inner_work/prefix"

@@ -178,9 +178,12 @@ desk_bbox() {
 }
 
 # desk_diff PNG-A PNG-B X Y W H: how many pixels of the region differ between two shots.
+# Large counts come rounded to six digits; -1 when a shot cannot be read.
 desk_diff() {
-    diff <(desk_pixels "$1" "$3" "$4" "$5" "$6") <(desk_pixels "$2" "$3" "$4" "$5" "$6") |
-        grep -c '^<'
+    local region="[${5}x${6}+${3}+${4}]" count
+    count=$(compare -metric AE "$1$region" "$2$region" null: 2>&1)
+    [[ $count =~ ^[0-9.e+]+$ ]] || count=-1
+    awk -v n="$count" 'BEGIN { printf "%d\n", n }'
 }
 
 # desk_cell_of DATE: "X Y W H" of the date's cell in the month grid of its month (below the

@@ -60,7 +60,7 @@ place() {
     rm -f "$BED_RUN/$1.png" "$BED_RUN/$1.prev.png"
     bed_reg_add "$KEY_DISPLAY" DeskTopFit REG_DWORD "$2" >/dev/null
     [[ $(probe send "$DESK_VIEW" UM_RELOADBACK | tr -d '\r') == 1 ]] || bed_failed "reload ($1)"
-    wait_until 20 shown_differs "$before" "$1"
+    wait_until 20 shown_differs "$before" "$1" || bed_failed "$1 was not shown"
 }
 # A large picture reaches the X server in bands: a new one counts once two screenshots in a
 # row agree.
@@ -90,13 +90,17 @@ background_only() {
 # The overlay's text, as bounding boxes: white calendar text, yellow grid.
 # Exact colours only: the edges of the glyphs blend with whatever lies under them.
 overlay_boxes() {
-    echo "$(bbox_where $CALTEXT "$DESK_WHITE") / $(bbox_where $GRID '$1 == 255 && $2 == 255 && $3 == 0')"
+    echo "$(bbox_of "$CALTEXT" 'rgb(255,255,255)') / $(bbox_of "$GRID" 'rgb(255,255,0)')"
 }
-bbox_where() {
-    desk_pixels "$shot" "$1" "$2" "$3" "$4" | awk -v w="$3" "$5"' { x = (NR - 1) % w; y = int((NR - 1) / w)
-        if (!n++) { l = r = x; t = b = y }
-        if (x < l) l = x; if (x > r) r = x; if (y < t) t = y; if (y > b) b = y }
-        END { if (n) print l, t, r, b; else print "none" }'
+# bbox_of "X Y W H" COLOUR: "LEFT TOP RIGHT BOTTOM" (region coordinates) of the pixels of
+# exactly that colour in $shot, or "none". The black border keeps the trim off the edges.
+bbox_of() {
+    local x y w h
+    read -r x y w h <<<"$1"
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -fill black +opaque "$2" \
+        -fill white -opaque "$2" -bordercolor black -border 1 -format '%[fx:maxima] %@' info: |
+        awk '$1 == 0 { print "none"; exit }
+             { split($2, g, /[x+]/); l = g[3] - 1; t = g[4] - 1; print l, t, l + g[1] - 1, t + g[2] - 1 }'
 }
 
 RED='200 0 0' GREEN='0 200 0' BLUE='0 0 200'
@@ -121,7 +125,7 @@ for picture in png jpg; do
         probe select-string "$SHEET_SYSTEM/@$IDC_SYSTEM_FIT" 适应 >/dev/null || fail "no 适应 to choose"
         sheet_close OK
         check_eq "the page stores 适应" 0x2 "$(sheet_reg "$KEY_DISPLAY" DeskTopFit)"
-        wait_until 20 shown_differs "$before" fit-png
+        wait_until 20 shown_differs "$before" fit-png || bed_failed "fit-png was not shown"
     else
         place "fit-$picture" 2
     fi
@@ -152,6 +156,7 @@ for bad in huge.png cut.jpg empty.png folder.png; do
     desk_reg_clock BackImage REG_SZ "$(bed_winpath "$data/$bad")" >/dev/null
     probe send "$DESK_VIEW" UM_RELOADBACK >/dev/null
     check "$bad: the background colour" wait_until 20 background_only "bad-$bad"
+    shot=$BED_RUN/bad-$bad.png # (check ran the wait in a subshell)
     # The next one must change the screen again to be seen.
     desk_reg_clock BackImage REG_SZ "$(bed_winpath "$data/photo.png")" >/dev/null
     place "good-after-$bad" 1
