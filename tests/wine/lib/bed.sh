@@ -266,13 +266,14 @@ bed_env() {
 bed_wine() {
     local out=${BED_RUN:-/tmp}/.wine-out.$BASHPID status try
     for try in 1 2 3; do
-        bed_env "$BED_WINE64" "$@" >"$out"
+        bed_env "$BED_WINE64" "$@" >"$out" 2>"$out.err"
         status=$?
-        ((status != 0 && try < 3)) && grep -q "$BED_UNSTARTED_MARK" "$out" 2>/dev/null || break
+        ((status != 0 && try < 3)) && grep -q "$BED_UNSTARTED_MARK" "$out" "$out.err" || break
         echo "bed: Wine could not start $1; running it again" >&2
     done
     cat "$out"
-    rm -f "$out"
+    cat "$out.err" >&2
+    rm -f "$out" "$out.err"
     return "$status"
 }
 
@@ -339,11 +340,20 @@ bed_wait_debug_log() { wait_until "$2" bed_debug_log_has "$1"; }
 # ---------------------------------------------------------------- registry
 
 # bed_reg_query KEY [VALUE]: `reg query` in the prefix, as UTF-8.
+# Under load reg.exe now and then ends without printing a value that is there, in more
+# ways than a failed start (seen with the value written long before and read unchanged
+# after), so a query that fails or prints nothing is asked twice more before it counts as
+# absent.
 bed_reg_query() {
-    local args=("$1") out
+    local args=("$1") out try
     (($# > 1)) && args+=(/v "$2")
-    out=$(bed_wine reg query "${args[@]}" 2>/dev/null) || return 1
-    printf '%s\n' "$out" | iconv -c -f GBK -t UTF-8 | tr -d '\r'
+    for try in 1 2 3; do
+        if out=$(bed_wine reg query "${args[@]}" 2>/dev/null) && [[ -n "$out" ]]; then
+            printf '%s\n' "$out" | iconv -c -f GBK -t UTF-8 | tr -d '\r'
+            return 0
+        fi
+    done
+    return 1
 }
 
 # bed_reg_export KEY FILE: exports a key (and its subkeys) as a UTF-8 .reg text.
@@ -359,7 +369,14 @@ bed_reg_export() {
 bed_reg_key_exists() { bed_reg_query "$1" >/dev/null; }
 
 # bed_reg_add KEY VALUE TYPE DATA
-bed_reg_add() { bed_wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+# A write that failed is tried twice more, for the same reason.
+bed_reg_add() {
+    local try
+    for try in 1 2 3; do
+        bed_wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 && return 0
+    done
+    return 1
+}
 
 # ---------------------------------------------------------------- screen
 
