@@ -3,6 +3,18 @@
 #include "shared/gbk_text.h"
 
 namespace luna {
+
+bool ReadOutsideText(std::FILE* file, std::string& bytes) {
+    if (file == nullptr) {
+        return false;
+    }
+    bytes.resize(kMaxOutsideTextBytes + 1);
+    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file));
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;

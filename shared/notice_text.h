@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ namespace luna {
 
 // The largest text read from outside; anything longer is refused whole.
 constexpr std::size_t kMaxOutsideTextBytes = 256 * 1024;
+
+// Reads an opened file (nullptr when it could not be opened) and closes it: at most one byte
+// more than kMaxOutsideTextBytes, so a larger file is refused as such. False when it could
+// not be read.
+bool ReadOutsideText(std::FILE* file, std::string& bytes);
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsWellFormedUtf8(const std::string& bytes);

@@ -12,25 +12,12 @@ namespace {
 
 constexpr int kExitBadInput = 2;
 
-// At most one byte more than a notice may have, so a larger file is told as such.
-bool ReadBytes(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    bytes.resize(kMaxOutsideTextBytes + 1);
-    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file));
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
-
 } // namespace
 
 int RunHolidayNotice(const std::string& path, const HolidayTable& holidays, GbkOutput& out,
                      GbkOutput& err) {
     std::string bytes;
-    if (!ReadBytes(path, bytes)) {
+    if (!ReadOutsideText(std::fopen(path.c_str(), "rb"), bytes)) {
         err.Write("lunacal: cannot read " + path + "\n");
         return kExitBadInput;
     }

@@ -30,19 +30,6 @@ std::string Utf8Text(HWND control) {
     return utf8;
 }
 
-// At most one byte more than any text the readers take, so a larger file is refused whole.
-bool ReadFileBytes(const wchar_t* path, std::string& bytes) {
-    std::FILE* file = _wfopen(path, L"rb");
-    if (file == nullptr) {
-        return false;
-    }
-    bytes.resize(kMaxOutsideTextBytes + 1);
-    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file));
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
-
 } // namespace
 
 const MessageEntry<MessageHandler<HolidayImportDialog>> HolidayImportDialog::kMessages[] = {
@@ -74,7 +61,7 @@ bool HolidayImportDialog::OnOpen(WPARAM, LPARAM, LRESULT&) {
         return true;
     }
     std::string bytes;
-    if (!ReadFileBytes(dialog.Path(), bytes)) {
+    if (!ReadOutsideText(_wfopen(dialog.Path(), L"rb"), bytes)) {
         HolidayImport unread;
         unread.message = "无法打开这个文件。";
         Show(unread);
